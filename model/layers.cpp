@@ -1,0 +1,50 @@
+// Full layers: removal, points, level and the cheat counter.
+#include "app/sound_cue.h"
+#include "model/well.h"
+
+namespace {
+// Points by layers removed at once (4 or more score as 4).
+constexpr int32_t layerPoints[] = {0, 10, 40, 360, 5760};
+}  // namespace
+
+bool Well::isLayerFull(int32_t y) const {
+    for (int32_t x = 0; x < width; ++x)
+        for (int32_t z = 0; z < depth; ++z)
+            if (cell(x, y, z) == 0) return false;
+    return true;
+}
+
+void Well::removeLayer(int32_t y) {
+    for (int32_t row = y; row <= height - 2; ++row)
+        for (int32_t x = 0; x < width; ++x)
+            for (int32_t z = 0; z < depth; ++z) setCell(x, row, z, cell(x, row + 1, z));
+    for (int32_t x = 0; x < width; ++x)
+        for (int32_t z = 0; z < depth; ++z) setCell(x, height - 1, z, 0);
+}
+
+void Well::clearFullLayers() {
+    int32_t removed = 0;
+    for (int32_t y = 0; y < height;) {
+        if (isLayerFull(y)) {
+            removeLayer(y);
+            ++removed;
+            y = 0;
+        } else {
+            ++y;
+        }
+    }
+    if (removed == 0) return;
+
+    GameState::addLayers(removed);
+    GameState::addScore(layerPoints[removed < 4 ? removed : 4]);
+    GameState::addCheats(removed);
+    while (GameState::layerCount >= 10) {
+        GameState::addLevel(1);
+        playCue(CueLevelUp);
+        GameState::layerCount -= 10;
+    }
+    while (GameState::score >= 10000) {
+        GameState::score -= 10000;
+        GameState::addCheats(1);
+    }
+}
