@@ -15,4 +15,6 @@ extern void (*seedRandom)(unsigned seed);
 
 }  // namespace seams
 
-inline int64_t nowSeconds() { return seams::wallClock(); }
+inline int64_t nowSeconds() {
+    return seams::wallClock();
+}

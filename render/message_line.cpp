@@ -7,7 +7,8 @@
 MessageLine messageLine;
 
 void postMessage(const char* text, int32_t seconds) {
-    if (messageLine.queue.empty()) messageLine.deadline = nowSeconds() + seconds;
+    if (messageLine.queue.empty())
+        messageLine.deadline = messageLine.urgentShowing ? seconds : nowSeconds() + seconds;
     messageLine.queue.push_back({text, seconds});
 }
 
@@ -42,4 +43,6 @@ const char* currentMessage() {
     return messageLine.queue.front().text;
 }
 
-void resetMessageLine() { messageLine = MessageLine{}; }
+void resetMessageLine() {
+    messageLine = MessageLine{};
+}

@@ -94,7 +94,8 @@ TEST_F(BlockTest, EveryModePaintsExactlyItsCellsWithTheKindValue) {
             EXPECT_EQ(fallingBlock.modeCount, kindTable[k].modeCount);
             std::set<Cell> expected;
             for (int i = 0; i < shape.count; ++i)
-                expected.insert({ax + shape.cells[i].dx, 10 + shape.cells[i].dy, az + shape.cells[i].dz});
+                expected.insert(
+                    {ax + shape.cells[i].dx, 10 + shape.cells[i].dy, az + shape.cells[i].dz});
             EXPECT_EQ(occupied(blockWell), expected) << k << "-" << m;
             for (const auto& [x, y, z] : expected)
                 EXPECT_EQ(blockWell.cell(x, y, z), kindTable[k].cellValue);
@@ -104,7 +105,14 @@ TEST_F(BlockTest, EveryModePaintsExactlyItsCellsWithTheKindValue) {
 TEST_F(BlockTest, StartPutsEachKindAtItsStartCells) {
     const std::set<Cell> starts[KindCount] = {
         {{2, 19, 2}, {2, 19, 3}, {2, 19, 4}, {2, 19, 5}},
-        {{2, 18, 2}, {2, 18, 3}, {2, 19, 2}, {2, 19, 3}, {3, 18, 2}, {3, 18, 3}, {3, 19, 2}, {3, 19, 3}},
+        {{2, 18, 2},
+         {2, 18, 3},
+         {2, 19, 2},
+         {2, 19, 3},
+         {3, 18, 2},
+         {3, 18, 3},
+         {3, 19, 2},
+         {3, 19, 3}},
         {{2, 19, 2}, {1, 19, 2}, {3, 19, 2}, {2, 18, 2}},
         {},  // slab: x 2..3, y 17..18, z 1..4, built below
         {{2, 19, 2}, {2, 19, 3}, {2, 19, 4}, {3, 19, 4}},
@@ -127,9 +135,11 @@ TEST_F(BlockTest, StartPutsEachKindAtItsStartCells) {
 
 TEST_F(BlockTest, BarTurnsThroughItsModesAndPokesOutPartly) {
     placeBlock(bar, 0, 2, 19, 2);
-    EXPECT_EQ(occupied(blockWell), (std::set<Cell>{{2, 19, 2}, {2, 19, 3}, {2, 19, 4}, {2, 19, 5}}));
+    EXPECT_EQ(occupied(blockWell),
+              (std::set<Cell>{{2, 19, 2}, {2, 19, 3}, {2, 19, 4}, {2, 19, 5}}));
     fallingBlock.incM();
-    EXPECT_EQ(occupied(blockWell), (std::set<Cell>{{2, 19, 2}, {2, 18, 2}, {2, 17, 2}, {2, 16, 2}}));
+    EXPECT_EQ(occupied(blockWell),
+              (std::set<Cell>{{2, 19, 2}, {2, 18, 2}, {2, 17, 2}, {2, 16, 2}}));
     EXPECT_EQ(getStatus(), Ok);
     fallingBlock.incM();
     EXPECT_EQ(occupied(blockWell), (std::set<Cell>{{2, 19, 2}, {3, 19, 2}}));
@@ -173,10 +183,12 @@ TEST_F(BlockTest, OneStepMovesRepaintAtTheNewPlace) {
     fallingBlock.decX();
     fallingBlock.decZ();
     fallingBlock.decY();
-    EXPECT_EQ(occupied(blockWell), (std::set<Cell>{{1, 18, 1}, {1, 18, 2}, {1, 18, 3}, {1, 18, 4}}));
+    EXPECT_EQ(occupied(blockWell),
+              (std::set<Cell>{{1, 18, 1}, {1, 18, 2}, {1, 18, 3}, {1, 18, 4}}));
     fallingBlock.incX();
     fallingBlock.incZ();
     fallingBlock.incY();
-    EXPECT_EQ(occupied(blockWell), (std::set<Cell>{{2, 19, 2}, {2, 19, 3}, {2, 19, 4}, {2, 19, 5}}));
+    EXPECT_EQ(occupied(blockWell),
+              (std::set<Cell>{{2, 19, 2}, {2, 19, 3}, {2, 19, 4}, {2, 19, 5}}));
     EXPECT_EQ(getStatus(), Ok);
 }

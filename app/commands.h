@@ -1,0 +1,10 @@
+// The keyboard: the one entry of every command. The special keys, the mouse
+// and playback all come through here with the character of a key.
+#pragma once
+
+// GLUT's keyboard callback: an open prompt takes the key, otherwise it is a
+// command. x and y are not used.
+void onKey(unsigned char key, int x, int y);
+// The command of one key, as if no prompt were open (playback uses this, so
+// a name prompt left open does not swallow the replayed moves).
+void runCommand(unsigned char key);

@@ -1,0 +1,104 @@
+// The prompts take every key while open: Enter answers, Esc leaves, anything
+// else is typed (no editing) and the typed text is shown on the message line.
+#include "app/prompts.h"
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "app/input_state.h"
+#include "app/replay_log.h"
+#include "app/replay_source.h"
+#include "app/restart.h"
+#include "app/window_seam.h"
+#include "model/game_state.h"
+#include "render/message_line.h"
+
+namespace {
+
+constexpr unsigned char enterKey = 13;
+constexpr unsigned char escKey = 27;
+
+std::string takeTyped() {
+    std::string name(InputState::typedText, static_cast<std::size_t>(InputState::typedLength));
+    InputState::clearTyped();
+    return name;
+}
+
+void type(unsigned char key) {
+    if (InputState::typedLength >= MaxTypedLength) {
+        InputState::clearTyped();  // the key that would make 98 empties the text
+    } else {
+        InputState::typedText[InputState::typedLength++] = static_cast<char>(key);
+        InputState::typedText[InputState::typedLength] = '\0';
+    }
+    showUrgentMessage(InputState::typedText, 2);
+}
+
+void saveEnter() {
+    const std::string name = takeTyped();
+    InputState::enteringSaveName = 0;
+    openRecording(name);
+    restartGame();
+}
+
+void loadEnter() {
+    const std::string name = takeTyped();
+    InputState::enteringLoadName = 0;
+    if (!loadReplay(name)) {
+        showUrgentMessage("File cannot be read", 5);
+        return;
+    }
+    beginReplay();
+}
+
+void nameEscape(int32_t* open) {
+    InputState::clearTyped();
+    *open = 0;
+}
+void saveEscape() { nameEscape(&InputState::enteringSaveName); }
+void loadEscape() { nameEscape(&InputState::enteringLoadName); }
+
+void quitEnter() {
+    if (InputState::typedLength == 3 && std::memcmp(InputState::typedText, "yes", 3) == 0) {
+        windowSeam::exitProcess(0);
+        return;
+    }
+    GameState::paused = 0;
+    InputState::clearTyped();
+}
+void quitEscape() { windowSeam::exitProcess(0); }
+
+struct Prompt {
+    int32_t* open;
+    const char* banner;
+    void (*enter)();
+    void (*escape)();
+};
+
+// In the order they are asked: at most one is open at a time.
+const Prompt prompts[] = {
+    {&InputState::enteringSaveName, "Type the name of the file you want to write to.", saveEnter,
+     saveEscape},
+    {&InputState::enteringLoadName, "Type the name of the file you want to read from.", loadEnter,
+     loadEscape},
+    {&GameState::paused, "Enter 'yes' to quit.  Press enter to continue otherwise.", quitEnter,
+     quitEscape},
+};
+
+}  // namespace
+
+bool promptKey(unsigned char key) {
+    for (const Prompt& p : prompts) {
+        if (!*p.open) continue;
+        showUrgentMessage(p.banner, 2);
+        if (key == enterKey)
+            p.enter();
+        else if (key == escKey)
+            p.escape();
+        else
+            type(key);
+        return true;
+    }
+    return false;
+}
