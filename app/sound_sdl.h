@@ -1,0 +1,35 @@
+// The SDL2 audio player behind playCue: plays the game's stored clips
+// asynchronously, one at a time, on a device opened at the first cue.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// Makes the SDL player the game's cue player.
+void installSoundBackend();
+
+// Stops the cue, closes the device and quits SDL's audio; the next cue opens
+// it afresh. Also run at exit once a device was opened.
+void shutdownSoundBackend();
+
+// ---- What the player knows, for tests and diagnostics ----
+
+enum SoundDeviceState { SoundClosed, SoundOpen, SoundFailed };
+SoundDeviceState soundDeviceState();
+
+// The format the device was opened with (all zero unless open).
+struct SoundDeviceFormat {
+    int rate;
+    int channels;
+    int sampleBits;
+    bool floatSamples;
+    uint8_t silence;  // the byte value of a silent sample
+};
+SoundDeviceFormat soundDeviceFormat();
+
+// True while a cue is still being fed to the device.
+bool soundCuePlaying();
+
+// A cue's clip converted to the device's format (null while no device is
+// open, or for an id without a clip).
+const uint8_t* convertedCue(int id, std::size_t* size);
