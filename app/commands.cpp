@@ -31,8 +31,10 @@ void cue(int id, CueRule rule) {
 
 bool gateOpen(Gate gate) {
     switch (gate) {
-        case Gate::Always: return true;
-        case Gate::Running: return GameState::gameRunning == 1;
+        case Gate::Always:
+            return true;
+        case Gate::Running:
+            return GameState::gameRunning == 1;
         case Gate::RunningBelowTop:
             return GameState::gameRunning == 1 && GameState::level < topPlayerLevel;
     }
@@ -70,10 +72,18 @@ void flip(const FlagToggle& t) {
     cue(t.cueId, t.cueRule);
 }
 
-void plusX() { moveBlock(Move::PlusX); }
-void minusX() { moveBlock(Move::MinusX); }
-void plusZ() { moveBlock(Move::PlusZ); }
-void minusZ() { moveBlock(Move::MinusZ); }
+void plusX() {
+    moveBlock(Move::PlusX);
+}
+void minusX() {
+    moveBlock(Move::MinusX);
+}
+void plusZ() {
+    moveBlock(Move::PlusZ);
+}
+void minusZ() {
+    moveBlock(Move::MinusZ);
+}
 
 void fall() {
     if (GameState::replayMode)
@@ -98,8 +108,12 @@ void setProjectionMode(int32_t orthogonal, const char* text) {
     showUrgentMessage(text, 2);
     cue(CueView, CueRule::IfSound);
 }
-void orthogonalView() { setProjectionMode(1, "Orthogonal View"); }
-void perspectiveView() { setProjectionMode(0, "Perspective View"); }
+void orthogonalView() {
+    setProjectionMode(1, "Orthogonal View");
+}
+void perspectiveView() {
+    setProjectionMode(0, "Perspective View");
+}
 
 void alignView() {
     ViewSettings::angleY = 0;
@@ -143,22 +157,14 @@ struct KeyCommand {
 };
 
 const KeyCommand commands[] = {
-    {'d', Gate::Running, plusX},
-    {'a', Gate::Running, minusX},
-    {'x', Gate::Running, plusZ},
-    {'w', Gate::Running, minusZ},
-    {'s', Gate::Running, turnBlock},
-    {' ', Gate::Running, fall},
-    {'H', Gate::Running, placeByHint},
-    {'+', Gate::RunningBelowTop, levelUp},
-    {'1', Gate::Always, orthogonalView},
-    {'2', Gate::Always, perspectiveView},
-    {'6', Gate::Always, cheatCommand},
-    {'7', Gate::Always, alignView},
-    {'9', Gate::Always, askReplayName},
-    {'0', Gate::Always, askRecordingName},
-    {'q', Gate::Always, askQuit},
-    {'p', Gate::Always, restartGame},
+    {'d', Gate::Running, plusX},         {'a', Gate::Running, minusX},
+    {'x', Gate::Running, plusZ},         {'w', Gate::Running, minusZ},
+    {'s', Gate::Running, turnBlock},     {' ', Gate::Running, fall},
+    {'H', Gate::Running, placeByHint},   {'+', Gate::RunningBelowTop, levelUp},
+    {'1', Gate::Always, orthogonalView}, {'2', Gate::Always, perspectiveView},
+    {'6', Gate::Always, cheatCommand},   {'7', Gate::Always, alignView},
+    {'9', Gate::Always, askReplayName},  {'0', Gate::Always, askRecordingName},
+    {'q', Gate::Always, askQuit},        {'p', Gate::Always, restartGame},
     {'?', Gate::Always, showHelp},
 };
 

@@ -12,7 +12,8 @@ ReplayLog replayLog;
 
 bool openRecordingFile(const std::string& path) {
     closeRecording();
-    if (path.empty()) return false;
+    // A name with a NUL in it (typed at the prompt) names no file.
+    if (path.empty() || path.find('\0') != std::string::npos) return false;
     replayLog.file = std::fopen(path.c_str(), "wb");
     return replayLog.file != nullptr;
 }
@@ -38,12 +39,29 @@ void recordKindToken(const char* prefix, int kind) {
     std::fflush(replayLog.file);
 }
 
-void writeReplayHeader() {
+void recordToken(const char token[4]) {
     if (!replayLog.file) return;
+    std::fwrite(token, 1, 4, replayLog.file);
+    std::fflush(replayLog.file);
+}
+
+namespace {
+// Cut the previous game's tokens away: a shorter game must not leave the
+// longer one's tail behind it. A stream that cannot be cut (a pipe) just
+// goes on.
+bool cutRecording() {
+    if (!replayLog.file) return false;
     std::fflush(replayLog.file);
     std::rewind(replayLog.file);
-    // Cut the previous game's tokens away: a shorter game must not leave the
-    // longer one's tail behind it.
-    if (ftruncate(fileno(replayLog.file), 0) != 0) return;
-    recordKindToken("INI", fallingBlock.kind);
+    if (ftruncate(fileno(replayLog.file), 0) != 0) std::clearerr(replayLog.file);
+    return true;
+}
+}  // namespace
+
+void restartRecording(const char token[4]) {
+    if (cutRecording()) recordToken(token);
+}
+
+void writeReplayHeader() {
+    if (cutRecording()) recordKindToken("INI", fallingBlock.kind);
 }

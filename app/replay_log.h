@@ -21,6 +21,10 @@ void closeRecording();
 void recordAction(const char* word);
 // Appends a 3-character prefix and a kind digit ("CT 5", "INI2") and flushes.
 void recordKindToken(const char* prefix, int kind);
+// Appends exactly the 4 characters of a token as playback read it.
+void recordToken(const char token[4]);
+// Starts the recording afresh with a token: the file is cut first.
+void restartRecording(const char token[4]);
 // Starts the recording afresh: the file is cut and "INI" with the falling
 // block's kind is written.
 void writeReplayHeader();

@@ -1,0 +1,111 @@
+// Special keys, mouse buttons and drags. Block actions go through onKey, so
+// they are recorded, sound and obey an open prompt as the keys do.
+#include "app/mouse.h"
+
+#include <cstdint>
+
+#include "app/commands.h"
+#include "app/input_state.h"
+#include "app/sound_cue.h"
+#include "app/view_settings.h"
+#include "app/window_seam.h"
+#include "model/game_state.h"
+
+namespace {
+
+constexpr int rightButton = 2;
+constexpr int buttonDown = 0;
+constexpr int steerThreshold = 10;  // pixels between two motion events
+constexpr float minZoom = 0.6f;
+constexpr float maxZoom = 1.0f;
+
+void viewCue() {
+    if (GameState::soundOn) playCue(CueView);
+}
+void fullScreen() {
+    windowSeam::fullScreen();
+    viewCue();
+}
+void startGeometry() {
+    windowSeam::reshapeWindow(ViewSettings::windowWidth, ViewSettings::windowHeight);
+    windowSeam::positionWindow(40, 40);
+    viewCue();
+}
+
+struct SpecialKeyRule {
+    int code;
+    unsigned char key;  // the key it stands for, or 0
+    void (*action)();
+};
+
+const SpecialKeyRule specialKeys[] = {
+    {KeyF1, '?', nullptr},      {KeyLeft, 'a', nullptr}, {KeyUp, 'w', nullptr},
+    {KeyRight, 'd', nullptr},   {KeyDown, 'x', nullptr}, {KeyHome, 0, fullScreen},
+    {KeyEnd, 0, startGeometry},
+};
+
+// How a drag maps to the well's x (h) and z (v) in each quarter of the view
+// angle: h = hx*dx + hy*dy, v = vx*dx + vy*dy.
+struct SteeringQuarter {
+    int hx, hy, vx, vy;
+};
+const SteeringQuarter quarters[4] = {
+    {1, 0, 0, 1},    // 0..89
+    {0, 1, 1, 0},    // 90..179
+    {-1, 0, 0, -1},  // 180..269
+    {0, 1, -1, 0},   // 270..359
+};
+
+void navigate(int dx, int dy) {
+    const float width = static_cast<float>(ViewSettings::windowWidth);
+    ViewSettings::angleY += static_cast<int32_t>(static_cast<float>(dx) / width * 360.0f);
+    float zoom = ViewSettings::zoom + static_cast<float>(dy) / width;
+    if (zoom < minZoom) zoom = minZoom;
+    if (zoom > maxZoom) zoom = maxZoom;
+    ViewSettings::zoom = zoom;
+    windowSeam::setProjection();
+}
+
+void steer(int dx, int dy) {
+    ViewSettings::angleY = ((ViewSettings::angleY % 360) + 360) % 360;
+    const SteeringQuarter& q = quarters[ViewSettings::angleY / 90];
+    const int h = q.hx * dx + q.hy * dy;
+    const int v = q.vx * dx + q.vy * dy;
+    if (h > steerThreshold)
+        onKey('d', 0, 0);
+    else if (h < -steerThreshold)
+        onKey('a', 0, 0);
+    else if (v > steerThreshold)
+        onKey('x', 0, 0);
+    else if (v < -steerThreshold)
+        onKey('w', 0, 0);
+}
+
+}  // namespace
+
+void onSpecialKey(int key, int, int) {
+    for (const SpecialKeyRule& rule : specialKeys) {
+        if (rule.code != key) continue;
+        if (rule.key) onKey(rule.key, 0, 0);
+        if (rule.action) rule.action();
+        return;
+    }
+}
+
+void onMouseButton(int button, int state, int x, int y) {
+    InputState::lastMouseX = x;
+    InputState::lastMouseY = y;
+    if (button == rightButton && state == buttonDown) onKey('s', 0, 0);
+}
+
+void onMouseDrag(int x, int y) {
+    const int dx = x - InputState::lastMouseX;
+    const int dy = y - InputState::lastMouseY;
+    if (ViewSettings::navigating)
+        navigate(dx, dy);
+    else
+        steer(dx, dy);
+    InputState::lastMouseX = x;
+    InputState::lastMouseY = y;
+    windowSeam::redisplay();
+}

@@ -1,0 +1,8 @@
+// The summary the headless replay player prints: counters, flags, the
+// falling block, the rule book's hint and the well.
+#pragma once
+
+#include <string>
+
+// Every line ends in a line break; steps is the number of replay steps made.
+std::string replayReport(long steps);

@@ -1,0 +1,55 @@
+// zandok-replay FILE [--record OUT]: plays a recorded game without a window
+// or sound, as the replay prompt and the idle pass would, and prints where
+// the game ended.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "app/replay_log.h"
+#include "app/replay_report.h"
+#include "app/replay_source.h"
+#include "model/game_state.h"
+
+namespace {
+
+int usage() {
+    std::fputs("usage: zandok-replay FILE [--record OUT]\n", stderr);
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string file;
+    const char* recordTo = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--record") == 0) {
+            if (++i >= argc || recordTo) return usage();
+            recordTo = argv[i];
+        } else if (file.empty() && argv[i][0] != '\0') {
+            file = argv[i];
+        } else {
+            return usage();
+        }
+    }
+    if (file.empty()) return usage();
+
+    // Read first: the recording may name the same file and is cut when it
+    // is opened.
+    if (!loadReplay(file)) {
+        std::fputs("File cannot be read\n", stderr);
+        return 1;
+    }
+    if (recordTo) openRecordingFile(recordTo);
+    beginReplay();
+
+    long steps = 0;
+    while (GameState::gameRunning && GameState::replayMode) {
+        replayStep();
+        ++steps;
+    }
+    const std::string report = replayReport(steps);
+    std::fwrite(report.data(), 1, report.size(), stdout);
+    closeRecording();
+    return 0;
+}
