@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Saves docs/screenshot.png: the start view of a game in progress, drawn by
+# the game's renderer with Mesa's software GL on a virtual display.
+# Usage: tools/screenshot.sh [build directory]   (default: build)
+set -euo pipefail
+
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${1:-$root/build}"
+cmake --build "$build" --target render_screenshot -j2 >/dev/null
+ppm="$(mktemp --suffix=.ppm)"
+trap 'rm -f "$ppm"' EXIT
+LIBGL_ALWAYS_SOFTWARE=1 xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
+  "$build/render/render_screenshot" "$ppm"
+mkdir -p "$root/docs"
+convert "$ppm" "$root/docs/screenshot.png"
+echo "wrote $root/docs/screenshot.png"
