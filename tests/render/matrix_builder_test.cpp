@@ -27,23 +27,6 @@ TEST(MatrixBuilder, EveryBuilderStartsFromTheIdentityInTheOneBuffer) {
     expectIdentityExcept(buffer, {{0, 2}, {5, 3}, {10, 4}});
 }
 
-TEST(MatrixBuilder, RotationsAreRightHandedAboutEachAxis) {
-    // A quarter turn about z takes x to y; about x takes y to z; about y
-    // takes z to x (columns are the images of the unit axes).
-    const float* m = matrixBuilder.rotationZ(90);
-    EXPECT_NEAR(m[1], 1, 1e-6);
-    EXPECT_NEAR(m[4], -1, 1e-6);
-    EXPECT_NEAR(m[0], 0, 1e-6);
-    m = matrixBuilder.rotationX(90);
-    EXPECT_NEAR(m[6], 1, 1e-6);
-    EXPECT_NEAR(m[9], -1, 1e-6);
-    m = matrixBuilder.rotationY(90);
-    EXPECT_NEAR(m[8], 1, 1e-6);
-    EXPECT_NEAR(m[2], -1, 1e-6);
-    EXPECT_FLOAT_EQ(m[5], 1);
-    EXPECT_FLOAT_EQ(m[15], 1);
-}
-
 TEST(MatrixBuilder, ConstructorPicksTheBuilderByKindCode) {
     MatrixBuilder identity(0, 7, 8, 9);
     expectIdentityExcept(identity.m, {});
@@ -61,19 +44,6 @@ TEST(MatrixBuilder, ConstructorPicksTheBuilderByKindCode) {
     // An unknown code cannot name a builder: the identity.
     MatrixBuilder unknown(42, 1, 2, 3);
     expectIdentityExcept(unknown.m, {});
-}
-
-TEST(ViewValues, FrustumRefusesEqualBoundsAndLeavesTheOutputAlone) {
-    float m[16];
-    for (float& v : m) v = 7;
-    EXPECT_FALSE(frustumMatrix(-1, 1, -1, 1, 2, 2, m));
-    EXPECT_FALSE(frustumMatrix(1, 1, -1, 1, 1, 2, m));
-    EXPECT_FALSE(frustumMatrix(-1, 1, 3, 3, 1, 2, m));
-    for (float v : m) EXPECT_EQ(v, 7);
-    EXPECT_TRUE(frustumMatrix(-0.6f, 0.6f, -0.6f, 0.6f, 0.54f, 3.6f, m));
-    EXPECT_FLOAT_EQ(m[0], 0.9f);
-    EXPECT_FLOAT_EQ(m[11], -1);
-    EXPECT_FLOAT_EQ(m[15], 0);
 }
 
 TEST(ViewValues, CameraNeedsAUsableSideVector) {

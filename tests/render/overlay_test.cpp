@@ -2,6 +2,7 @@
 // the characters advance, and that the view's matrices survive the text.
 #include <GL/glut.h>
 
+#include <algorithm>
 #include <string>
 
 #include <gtest/gtest.h>
