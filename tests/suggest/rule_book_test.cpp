@@ -304,3 +304,26 @@ TEST_F(RuleBookTest, PlainStepNeedsTheCubeUnderItsUpperPair) {
     EXPECT_FALSE(takes(zblk, 3, {}, 1, 0, 1));
     EXPECT_FALSE(takes(zblk, 3, {{2, 0, 2}}, 1, 0, 1));  // beside, but one cell deeper
 }
+
+TEST_F(RuleBookTest, TheFallingBlockIsDrawnOverASuggestedCell) {
+    // The frame overlays the stack and the block after the book has run.
+    startKind(bar);
+    fallingBlock.x = 0, fallingBlock.y = 0, fallingBlock.z = 0, fallingBlock.mode = 2;
+    fallingBlock.build();
+    EXPECT_EQ(frame(bar, 2), "Suggestion: x=0; y=0; z=0 (bar-2).");
+    displayWell.overlay(settledWell, blockWell);
+    for (int x = 0; x < 4; ++x) EXPECT_EQ(displayWell.cell(x, 0, 0), kindTable[bar].cellValue);
+}
+
+TEST_F(RuleBookTest, AStackOfAnotherSizeReadsAsWallsBeyondItsEdge) {
+    Well narrow(2, 20, 6);
+    int x = -1, y = -1, z = -1;
+    // Only two columns wide: the lying bar across x finds no free row.
+    EXPECT_FALSE(ruleScan(*ruleFor(bar, 2), narrow, x, y, z));
+    EXPECT_FALSE(ruleAccepts(*ruleFor(b4, 0), narrow, 1, 0, 1));
+    EXPECT_TRUE(ruleAccepts(*ruleFor(b4, 0), narrow, 0, 0, 1));  // both x sides are walls
+    ASSERT_TRUE(ruleScan(*ruleFor(bar, 1), narrow, x, y, z));
+    EXPECT_EQ(x, 0);
+    EXPECT_EQ(y, 0);
+    EXPECT_EQ(z, 0);
+}
