@@ -126,18 +126,18 @@ void search(int32_t startY) {
 
     const bool baseHasGap = buildBase();
     const int kind = block.kind;
-    // A block of no known kind has no cells to try (it would fall forever).
+    // A block of no known kind has no cells to try (it would fall forever);
+    // a copy with a gap left would fail every trial.
     const int16_t modeCount =
         static_cast<int16_t>(validKind(kind) && !baseHasGap ? kindTable[kind].modeCount : 0);
-    if (modeCount > 0)
-        for (int32_t x = 0; x < WellWidth; ++x)
-            for (int32_t z = 0; z < WellDepth; ++z)
-                for (int16_t mode = 0; mode < modeCount; ++mode) {
-                    const TrialShape& s = trialShape(kind, mode);
-                    int32_t y = 0;
-                    if (!fall(s, x, startY, z, y) || leavesGap(s, x, y, z)) continue;
-                    if (y < bestY) bestX = x, bestY = y, bestZ = z, bestMode = mode;
-                }
+    for (int32_t x = 0; x < WellWidth; ++x)
+        for (int32_t z = 0; z < WellDepth; ++z)
+            for (int16_t mode = 0; mode < modeCount; ++mode) {
+                const TrialShape& s = trialShape(kind, mode);
+                int32_t y = 0;
+                if (!fall(s, x, startY, z, y) || leavesGap(s, x, y, z)) continue;
+                if (y < bestY) bestX = x, bestY = y, bestZ = z, bestMode = mode;
+            }
     leaveLastTrialBoard(kind, startY);
 }
 
