@@ -1,12 +1,14 @@
-// Block shapes: the table, the repaint and the one-step operations.
+// The falling block: shapes, spawning, moves and turns.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 #include <tuple>
-#include <vector>
 
+#include "app/replay_log.h"
+#include "app/sound_cue.h"
 #include "model/block.h"
+#include "model/motion.h"
 #include "tests/support/test_support.h"
 
 using namespace testing_support;
@@ -17,30 +19,21 @@ using Cell = std::tuple<int, int, int>;
 
 std::set<Cell> occupied(const Well& w) {
     std::set<Cell> cells;
-    for (int x = 0; x < w.width; ++x)
-        for (int y = 0; y < w.height; ++y)
-            for (int z = 0; z < w.depth; ++z)
-                if (w.cell(x, y, z) != 0) cells.insert({x, y, z});
+    for (int i = 0; i < WellCells; ++i)
+        if (w.cells[i] != 0) cells.insert({i % 4, i / 4 % 20, i / 80});
     return cells;
 }
 
-// The shape of a mode moved to a zero corner, for comparing shapes.
-std::set<Cell> normalised(const ModeShape& shape) {
-    int mx = 99, my = 99, mz = 99;
-    for (int i = 0; i < shape.count; ++i) {
-        mx = std::min<int>(mx, shape.cells[i].dx);
-        my = std::min<int>(my, shape.cells[i].dy);
-        mz = std::min<int>(mz, shape.cells[i].dz);
-    }
+std::set<Cell> box(int x0, int x1, int y0, int y1, int z0, int z1) {
     std::set<Cell> cells;
-    for (int i = 0; i < shape.count; ++i)
-        cells.insert({shape.cells[i].dx - mx, shape.cells[i].dy - my, shape.cells[i].dz - mz});
+    for (int x = x0; x <= x1; ++x)
+        for (int y = y0; y <= y1; ++y)
+            for (int z = z0; z <= z1; ++z) cells.insert({x, y, z});
     return cells;
 }
 
-void placeBlock(int kind, int mode, int x, int y, int z) {
-    fallingBlock.kind = static_cast<int16_t>(kind);
-    fallingBlock.mode = static_cast<int16_t>(mode);
+void place(int kind, int mode, int x, int y, int z) {
+    fallingBlock.kind = static_cast<int16_t>(kind), fallingBlock.mode = static_cast<int16_t>(mode);
     fallingBlock.x = x, fallingBlock.y = y, fallingBlock.z = z;
     resetStatus();
     fallingBlock.build();
@@ -48,147 +41,143 @@ void placeBlock(int kind, int mode, int x, int y, int z) {
 
 class BlockTest : public ::testing::Test {
 protected:
-    void SetUp() override { resetGame(); }
+    std::string recording;
+    void SetUp() override {
+        resetGame();
+        recording = tempPath("rec.txt");
+        ASSERT_TRUE(openRecordingFile(recording));
+    }
+    void TearDown() override { closeRecording(); }
 };
 
 }  // namespace
 
-TEST_F(BlockTest, KindsHaveTheirModeCountsCubesAndValues) {
-    const int modes[] = {3, 1, 12, 3, 12, 12, 8};
-    const int cubes[] = {4, 8, 4, 16, 4, 4, 4};
-    const int values[] = {2, 3, 4, 5, 6, 7, 1};
-    for (int k = 0; k < KindCount; ++k) {
-        EXPECT_EQ(kindTable[k].modeCount, modes[k]) << k;
-        EXPECT_EQ(kindTable[k].cellValue, values[k]) << k;
+TEST_F(BlockTest, EveryModePaintsItsOwnDistinctShape) {
+    const int modes[] = {3, 1, 12, 3, 12, 12, 8}, cubes[] = {4, 8, 4, 16, 4, 4, 4};
+    std::set<std::set<Cell>> shapes;
+    for (int k = 0; k < KindCount; ++k)
         for (int m = 0; m < modes[k]; ++m) {
-            const ModeShape& shape = kindTable[k].modes[m];
-            EXPECT_EQ(shape.count, cubes[k]) << k << "-" << m;
-            EXPECT_EQ(normalised(shape).size(), static_cast<size_t>(cubes[k])) << "repeated cell";
-        }
-    }
-}
-
-TEST_F(BlockTest, NoTwoModesOrKindsShareAShape) {
-    std::vector<std::set<Cell>> seen;
-    for (int k = 0; k < KindCount; ++k)
-        for (int m = 0; m < kindTable[k].modeCount; ++m) {
-            const auto shape = normalised(kindTable[k].modes[m]);
-            EXPECT_EQ(std::count(seen.begin(), seen.end(), shape), 0) << k << "-" << m;
-            seen.push_back(shape);
-        }
-    EXPECT_EQ(seen.size(), 51u);
-}
-
-TEST_F(BlockTest, EveryModePaintsExactlyItsCellsWithTheKindValue) {
-    for (int k = 0; k < KindCount; ++k)
-        for (int m = 0; m < kindTable[k].modeCount; ++m) {
-            // Anchor so that the shape's smallest x and z are 0 and 1.
-            const ModeShape& shape = kindTable[k].modes[m];
-            int ax = 0, az = 1;
-            for (int i = 0; i < shape.count; ++i) {
-                ax = std::max(ax, -shape.cells[i].dx);
-                az = std::max(az, 1 - shape.cells[i].dz);
-            }
-            placeBlock(k, m, ax, 10, az);
-            ASSERT_EQ(getStatus(), Ok) << k << "-" << m;
-            EXPECT_EQ(fallingBlock.modeCount, kindTable[k].modeCount);
-            std::set<Cell> expected;
-            for (int i = 0; i < shape.count; ++i)
-                expected.insert(
-                    {ax + shape.cells[i].dx, 10 + shape.cells[i].dy, az + shape.cells[i].dz});
-            EXPECT_EQ(occupied(blockWell), expected) << k << "-" << m;
-            for (const auto& [x, y, z] : expected)
+            const ModeShape& s = kindTable[k].modes[m];
+            int ax = 0, az = 0;  // anchor so that the smallest x and z are 0
+            for (int i = 0; i < s.count; ++i) ax = std::max(ax, -s.cells[i].dx);
+            for (int i = 0; i < s.count; ++i) az = std::max(az, -s.cells[i].dz);
+            place(k, m, ax, 10, az);
+            const auto cells = occupied(blockWell);
+            EXPECT_EQ(getStatus(), Ok) << k << "-" << m;
+            EXPECT_EQ(fallingBlock.modeCount, modes[k]);
+            EXPECT_EQ(cells.size(), static_cast<size_t>(cubes[k])) << k << "-" << m;
+            for (const auto& [x, y, z] : cells)
                 EXPECT_EQ(blockWell.cell(x, y, z), kindTable[k].cellValue);
+            std::set<Cell> shape;
+            const int minY = std::get<1>(*std::min_element(
+                cells.begin(), cells.end(),
+                [](const Cell& a, const Cell& b) { return std::get<1>(a) < std::get<1>(b); }));
+            for (const auto& [x, y, z] : cells) shape.insert({x, y - minY, z});
+            EXPECT_TRUE(shapes.insert(shape).second) << "shape repeated by " << k << "-" << m;
         }
 }
 
-TEST_F(BlockTest, StartPutsEachKindAtItsStartCells) {
+TEST_F(BlockTest, StartCellsOfEveryKind) {
     const std::set<Cell> starts[KindCount] = {
         {{2, 19, 2}, {2, 19, 3}, {2, 19, 4}, {2, 19, 5}},
-        {{2, 18, 2},
-         {2, 18, 3},
-         {2, 19, 2},
-         {2, 19, 3},
-         {3, 18, 2},
-         {3, 18, 3},
-         {3, 19, 2},
-         {3, 19, 3}},
+        box(2, 3, 18, 19, 2, 3),
         {{2, 19, 2}, {1, 19, 2}, {3, 19, 2}, {2, 18, 2}},
-        {},  // slab: x 2..3, y 17..18, z 1..4, built below
+        box(2, 3, 17, 18, 1, 4),
         {{2, 19, 2}, {2, 19, 3}, {2, 19, 4}, {3, 19, 4}},
         {{2, 19, 2}, {2, 19, 3}, {2, 19, 4}, {1, 19, 4}},
         {{2, 18, 1}, {2, 18, 2}, {2, 17, 2}, {2, 17, 3}},
     };
-    std::set<Cell> slabStart;
-    for (int x = 2; x <= 3; ++x)
-        for (int y = 17; y <= 18; ++y)
-            for (int z = 1; z <= 4; ++z) slabStart.insert({x, y, z});
     for (int k = 0; k < KindCount; ++k) {
         fallingBlock.mode = 5;
-        resetStatus();
+        GameState::boardChanged = 0;
         startKind(k);
-        EXPECT_EQ(getStatus(), Ok);
+        EXPECT_EQ(occupied(blockWell), starts[k]) << k;
         EXPECT_EQ(fallingBlock.mode, 0);
-        EXPECT_EQ(occupied(blockWell), k == slab ? slabStart : starts[k]) << k;
+        EXPECT_EQ(getStatus(), Ok);
+        EXPECT_EQ(GameState::boardChanged, 1) << "a new block makes the kept placement stale";
     }
-}
-
-TEST_F(BlockTest, BarTurnsThroughItsModesAndPokesOutPartly) {
-    placeBlock(bar, 0, 2, 19, 2);
-    EXPECT_EQ(occupied(blockWell),
-              (std::set<Cell>{{2, 19, 2}, {2, 19, 3}, {2, 19, 4}, {2, 19, 5}}));
-    fallingBlock.incM();
-    EXPECT_EQ(occupied(blockWell),
-              (std::set<Cell>{{2, 19, 2}, {2, 18, 2}, {2, 17, 2}, {2, 16, 2}}));
-    EXPECT_EQ(getStatus(), Ok);
-    fallingBlock.incM();
-    EXPECT_EQ(occupied(blockWell), (std::set<Cell>{{2, 19, 2}, {3, 19, 2}}));
-    EXPECT_EQ(getStatus(), OutOfWell);
-    fallingBlock.incM();
-    EXPECT_EQ(fallingBlock.mode, 0);
-}
-
-TEST_F(BlockTest, ShapesReachingAboveTheAnchorPokeThroughTheTop) {
-    placeBlock(base3, 2, 2, 19, 2);
-    EXPECT_EQ(getStatus(), OutOfWell);
-    EXPECT_EQ(occupied(blockWell).size(), 3u);
-    placeBlock(lh, 4, 2, 19, 2);
-    EXPECT_EQ(getStatus(), OutOfWell);
-    EXPECT_EQ(occupied(blockWell).size(), 1u);
-}
-
-TEST_F(BlockTest, SingleModeKindStaysInModeZero) {
-    startKind(b4);
-    const auto before = occupied(blockWell);
-    fallingBlock.incM();
-    EXPECT_EQ(fallingBlock.mode, 0);
-    EXPECT_EQ(occupied(blockWell), before);
-}
-
-TEST_F(BlockTest, UnknownKindsAndModesPaintNothing) {
-    startKind(lh);
-    placeBlock(lh, 12, 1, 10, 2);
-    EXPECT_TRUE(occupied(blockWell).empty());
-    placeBlock(9, 0, 1, 10, 2);
-    EXPECT_TRUE(occupied(blockWell).empty());
-    EXPECT_EQ(fallingBlock.modeCount, 12) << "an unknown kind leaves the mode count";
-    startKind(rh);
     fallingBlock.start(7);
     fallingBlock.start(-1);
-    EXPECT_EQ(fallingBlock.kind, rh) << "a start with an unknown kind is refused";
+    EXPECT_EQ(fallingBlock.kind, zblk) << "unknown kinds never reach the block";
 }
 
-TEST_F(BlockTest, OneStepMovesRepaintAtTheNewPlace) {
-    startKind(bar);
-    fallingBlock.decX();
-    fallingBlock.decZ();
-    fallingBlock.decY();
-    EXPECT_EQ(occupied(blockWell),
-              (std::set<Cell>{{1, 18, 1}, {1, 18, 2}, {1, 18, 3}, {1, 18, 4}}));
-    fallingBlock.incX();
-    fallingBlock.incZ();
-    fallingBlock.incY();
-    EXPECT_EQ(occupied(blockWell),
-              (std::set<Cell>{{2, 19, 2}, {2, 19, 3}, {2, 19, 4}, {2, 19, 5}}));
+TEST_F(BlockTest, PartlyOutsideAndUnknownShapes) {
+    place(bar, 2, 2, 19, 2);
+    EXPECT_EQ(occupied(blockWell), (std::set<Cell>{{2, 19, 2}, {3, 19, 2}}));
+    EXPECT_EQ(getStatus(), OutOfWell);
+    place(base3, 2, 2, 19, 2);
+    EXPECT_EQ(getStatus(), OutOfWell) << "reaches above the anchor";
+    place(lh, 12, 1, 10, 2);
+    EXPECT_TRUE(occupied(blockWell).empty());
+    place(9, 0, 1, 10, 2);
+    EXPECT_TRUE(occupied(blockWell).empty());
+    EXPECT_EQ(fallingBlock.modeCount, 12) << "an unknown kind leaves the mode count";
+}
+
+TEST_F(BlockTest, WeightedPickBuckets) {
+    // Last draw of each kind's bucket at levels 0 and 5; level 7 uses level 6.
+    const int last[2][KindCount] = {{19, 44, 49, 54, 59, 64, 69}, {4, 14, 29, 34, 54, 74, 89}};
+    for (int row = 0; row < 2; ++row) {
+        int32_t w[KindCount];
+        kindWeights(row * 5, w);
+        for (int k = 0, first = 0; k < KindCount; first = last[row][k++] + 1)
+            for (int r : {first, last[row][k]}) {
+                scriptRandom({r});
+                EXPECT_EQ(Block::weightedPick(w), k) << "level " << row * 5 << " r " << r;
+            }
+    }
+    int32_t six[KindCount], seven[KindCount];
+    kindWeights(6, six), kindWeights(7, seven);
+    EXPECT_TRUE(std::equal(six, six + KindCount, seven));
+    EXPECT_EQ(six[bar], 2);
+
+    GameState::level = 5;
+    scriptRandom({35});  // lh at level 5, b4 at level 0
+    fallingBlock.next();
+    EXPECT_EQ(fallingBlock.kind, lh);
+    EXPECT_TRUE(kindQueue.empty());
+}
+
+TEST_F(BlockTest, MovesAreRecordedSoundedAndUndoneWhenRefused) {
+    fillSettled({{0, 19, 3}});
+    const struct {
+        Move move;
+        int x, z;
+    } steps[] = {{Move::MinusX, 1, 2}, {Move::MinusX, 1, 2}, {Move::PlusZ, 1, 2},
+                 {Move::MinusZ, 1, 1}, {Move::PlusX, 2, 1},  {Move::PlusX, 3, 1},
+                 {Move::PlusX, 3, 1}};
+    for (const auto& s : steps) {
+        moveBlock(s.move);
+        EXPECT_EQ(fallingBlock.x, s.x);
+        EXPECT_EQ(fallingBlock.z, s.z);
+    }
+    EXPECT_EQ(occupied(blockWell), box(3, 3, 19, 19, 1, 4)) << "repainted where it stands";
+    EXPECT_EQ(readFile(recording), "decXdecXincZdecZincXincXincX");
+    EXPECT_EQ(playedCues, std::vector<int>(7, CueMove));
+    GameState::soundOn = 0;
+    moveBlock(Move::MinusX);
+    turnBlock();
+    EXPECT_EQ(playedCues.size(), 7u);
+}
+
+TEST_F(BlockTest, TurnTakesTheNextModeThatFits) {
+    turnBlock();
+    EXPECT_EQ(fallingBlock.mode, 1);
+    turnBlock();  // mode 2 pokes out of the side
+    EXPECT_EQ(fallingBlock.mode, 0);
     EXPECT_EQ(getStatus(), Ok);
+    EXPECT_EQ(readFile(recording), "incMincM");
+    EXPECT_EQ(playedCues, (std::vector<int>{CueRotate, CueRotate}));
+
+    startKind(lh);  // walled in: no other mode fits
+    for (int i = 0; i < WellCells; ++i)
+        if (i / 4 % 20 >= 16 && blockWell.cells[i] == 0) settledWell.cells[i] = SettledCube;
+    turnBlock();
+    EXPECT_EQ(fallingBlock.mode, 0);
+    EXPECT_EQ(occupied(blockWell).size(), 4u);
+
+    startKind(zblk);
+    fallingBlock.mode = 11;  // outside zblk's cycle: the loop must still end
+    turnBlock();
+    EXPECT_LT(fallingBlock.mode, 8);
 }
