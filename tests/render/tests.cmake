@@ -1,4 +1,4 @@
-# The render tests: pure matrix and text checks, and frames drawn in a real
-# GLUT window on a virtual display that the test program starts itself.
-find_package(X11 REQUIRED)
-zandok_test(render_tests render zandok_render X11::X11)
+# The render tests: matrices, viewport and status text, and complete frames
+# drawn in a real GLUT window on a virtual display that the test program
+# starts itself.
+zandok_test(render_tests render zandok_render)
