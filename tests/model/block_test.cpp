@@ -68,10 +68,9 @@ TEST_F(BlockTest, EveryModePaintsItsOwnDistinctShape) {
             EXPECT_EQ(cells.size(), static_cast<size_t>(cubes[k])) << k << "-" << m;
             for (const auto& [x, y, z] : cells)
                 EXPECT_EQ(blockWell.cell(x, y, z), kindTable[k].cellValue);
+            int minY = 20;
+            for (const auto& c : cells) minY = std::min(minY, std::get<1>(c));
             std::set<Cell> shape;
-            const int minY = std::get<1>(*std::min_element(
-                cells.begin(), cells.end(),
-                [](const Cell& a, const Cell& b) { return std::get<1>(a) < std::get<1>(b); }));
             for (const auto& [x, y, z] : cells) shape.insert({x, y - minY, z});
             EXPECT_TRUE(shapes.insert(shape).second) << "shape repeated by " << k << "-" << m;
         }
