@@ -1,0 +1,218 @@
+// The keyboard, the prompts, the restart, the mouse and special keys, and the
+// idle clock, without a display.
+#include <cmath>
+#include <filesystem>
+
+#include "app/idle.h"
+#include "app/mouse.h"
+#include "app/restart.h"
+#include "suggest/placement_search.h"
+#include "tests/app/shell_fixture.h"
+
+TEST_F(ShellTest, EveryCommandActsRecordsSoundsAndSpeaksByItsRules) {
+    using namespace GameState;
+    using namespace ViewSettings;
+    int32_t none = 0, *x = &fallingBlock.x, *y = &fallingBlock.y, *z = &fallingBlock.z;
+    // Key; what it records and the urgent message it shows, for how many
+    // seconds; its cue with sound on and off; a value it sets (or none), from
+    // before to after; whether it needs a running game; the window calls.
+    const std::tuple<char, const char*, const char*, int, int, int, int32_t*, int, int, bool,
+                     const char*>
+        rows[] = {
+            {'d', "incX", "", 0, CueMove, 0, x, 1, 2, true, "R"},
+            {'a', "decX", "", 0, CueMove, 0, x, 1, 0, true, "R"},
+            {'x', "incZ", "", 0, CueMove, 0, z, 1, 2, true, "R"},
+            {'w', "decZ", "", 0, CueMove, 0, z, 1, 0, true, "R"},
+            {'s', "incM", "", 0, CueRotate, 0, &none, 0, 0, true, "R"},
+            {' ', "drop", "", 0, 0, 0, y, 10, 9, true, "R"},
+            {'H', "HINT", "", 0, 0, 0, y, 10, 0, true, "R"},
+            {'h', "",
+             "Hints ON - shown in different colour (WARNING: They might not be the most optimal "
+             "choices!  Beware!)",
+             2, CueHints, CueHints, &hintsOn, 0, 1, true, "R"},
+            {'+', "", "", 0, CueLevelUp, CueLevelUp, &level, 4, 5, true, "R"},
+            {'+', "", "", 0, 0, 0, &level, 5, 5, true, "R"},
+            {'1', "", "Orthogonal View", 2, CueView, 0, &orthogonal, 0, 1, false, "PR"},
+            {'2', "", "Perspective View", 2, CueView, 0, &orthogonal, 1, 0, false, "PR"},
+            {'3', "", "Gridlines OFF", 2, CueView, 0, &gridlines, 1, 0, false, "R"},
+            {'4', "", "Wireframe ON", 2, CueView, 0, &wireframe, 0, 1, false, "R"},
+            {'5', "", "Sound OFF", 2, 0, 0, &soundOn, 1, 0, false, "R"},
+            {'z', "", "Zoom ON", 2, CueView, 0, &navigating, 0, 1, false, "R"},
+            {'6', "ngap", "OMG! You are such a cheater.  All holes are now filled", 2, CueCheat, 0,
+             &cheatsLeft, 5, 4, false, "R"},
+            {'7', "", "View Mode Corrected", 2, CueView, 0, &angleY, 123, 0, false, "R"},
+            {'9', "", "Please input the name of the replay file to read from", 5, CueLoadReplay, 0,
+             &InputState::enteringLoadName, 0, 1, false, "R"},
+            {'0', "", "Please enter the name of the recorded file", 5, CueSaveReplay, 0,
+             &InputState::enteringSaveName, 0, 1, false, "R"},
+            {'q', "", "Game is paused.  Type 'yes' to quit, anything else to continue", 20,
+             CuePause, 0, &paused, 0, 1, false, "R"},
+            {'p', "INI0", "", 0, CueRestart, 0, &score, 7, 0, false, "RR"},
+            {'?', "",
+             "1: ViewO 2:ViewP 3:Grid 4:Wireframe 5:Sound 6: Cheat 7:Align 9:Load Replay 0:Save "
+             "Replay h: Hint",
+             10, 0, 0, &none, 0, 0, false, "R"},
+            {'D', "", "", 0, 0, 0, x, 1, 1, false, "R"},
+        };
+    for (const auto& [key, word, text, seconds, on, off, value, before, after, gated, seam] : rows)
+        for (int pass = 0; pass < 3; ++pass) {  // running with sound, without, after the game
+            SCOPED_TRACE(std::string("key '") + key + "' pass " + std::to_string(pass));
+            reset();
+            soundOn = pass != 1, gameRunning = pass != 2, *y = 10, *value = before;
+            fallingBlock.build();
+            press(std::string(1, key));
+            const bool acts = pass < 2 || !gated;
+            const int cue = acts ? (pass == 1 ? off : on) : 0;
+            EXPECT_EQ(std::tuple(recorded(), playedCues, urgent(), *value, seamLog),
+                      std::tuple(acts ? word : "", std::vector<int>(cue != 0, cue),
+                                 acts ? text : "", acts ? after : before, acts ? seam : "R"));
+            EXPECT_EQ(urgent().empty() ? 0 : messageLine.urgentEnd - fakeNow, acts ? seconds : 0);
+        }
+}
+
+TEST_F(ShellTest, PromptsTakeEveryKeyUntilEnterOrEscAndOpenTheirFiles) {
+    const std::string save = "Type the name of the file you want to write to.",
+                      load = "Type the name of the file you want to read from.",
+                      quit = "Enter 'yes' to quit.  Press enter to continue otherwise.";
+    // Keys, the question each key shows first, and whether the game ends.
+    const std::tuple<const char*, std::string, bool> rows[] = {
+        {"0d6 \x1b", save, false}, {"9d6 \x1b", load, false}, {"qd6 \r", quit, false},
+        {"qYes\r", quit, false},   {"qyes \r", quit, false},  {"qye\r", quit, false},
+        {"qyes\r", quit, true},    {"q\x1b", quit, true}};
+    for (const auto& [keys, question, quits] : rows) {
+        reset();
+        press(keys);  // typed, not run
+        // Closed, and the typed text emptied (unless the game ended).
+        const int open = InputState::enteringSaveName + InputState::enteringLoadName +
+                         (quits ? 0 : InputState::typedLength);
+        EXPECT_EQ(std::tuple(urgent(), seamLog, GameState::paused, recorded(),
+                             GameState::cheatsLeft, open),
+                  std::tuple(question, quits ? "RX0" : "R", +quits, "", 5, 0))
+            << keys;
+    }
+    reset();
+    press("0" + std::string(97, 'k'));
+    EXPECT_EQ(std::tuple(messageLine.urgentText, InputState::typedLength),
+              std::tuple(InputState::typedText, 97));  // shown as it is typed
+    press("kab");                                      // the 98th empties the text
+    EXPECT_STREQ(InputState::typedText, "ab");
+    namespace fs = std::filesystem;
+    const fs::path here = fs::current_path(), dir = tempPath("cwd");
+    fs::remove_all(dir), fs::create_directory(dir), fs::current_path(dir);
+    for (const std::string name : {"named.txt", ""}) {  // an empty name falls back
+        reset();
+        scriptRandom({randomForKind(zblk)});
+        press("d0" + name + "\rd");  // restarts
+        EXPECT_EQ(readFile(name.empty() ? "output.txt" : name), "INI6incX") << name;
+    }
+    fs::current_path(here);
+    for (const std::string& name : {tempPath("missing.txt"), temp("game.txt", "INI2") + '\0'}) {
+        reset();
+        press("d9" + name + "\r");
+        EXPECT_EQ(std::tuple(urgent(), messageLine.urgentEnd - fakeNow, GameState::replayMode,
+                             InputState::enteringLoadName, recorded()),
+                  std::tuple("File cannot be read", 5, 0, 0, "incX"))
+            << name;
+    }
+}
+
+TEST_F(ShellTest, RestartResetsTheGameInOrderAndLeavesTheView) {
+    using namespace GameState;
+    using namespace ViewSettings;
+    using namespace InputState;
+    // Each value, what it holds before, and what the restart leaves in it.
+    const std::tuple<int32_t*, int, int> values[] = {
+        {&angleX, 5, 0},      {&angleY, 5, 0},           {&angleZ, 5, 0},
+        {&navigating, 1, 0},  {&hintsOn, 1, 0},          {&replayMode, 1, 0},
+        {&gameRunning, 0, 1}, {&soundOn, 0, 1},          {&score, 5, 0},
+        {&level, 5, 0},       {&layerCount, 5, 0},       {&cheatsLeft, 1, 5},
+        {&wireframe, 1, 1},   {&gridlines, 0, 0},        {&orthogonal, 0, 0},
+        {&rotateY, 1, 1},     {&enteringSaveName, 1, 0}, {&enteringLoadName, 1, 0}};
+    for (const auto& [value, before, after] : values) *value = before;
+    fillSettled({{0, 0, 0}}), displayWell.setCell(1, 1, 1, 4), recordAction("drop");
+    zoom = 0.7f, nextFallTime = fakeNow + 4;
+    startKind(lh), boardChanged = 0;  // with a placement kept for it
+    bestX = 1, bestY = 19, bestZ = 1, bestMode = 9;
+    scriptRandom({10});  // a b4 by level 5's weights, a bar by level 0's
+    restartGame();
+    int i = 0;
+    for (const auto& [value, before, after] : values) EXPECT_EQ(*value, after) << "value " << i++;
+    EXPECT_EQ(std::tuple(settledWell.cell(0, 0, 0), displayWell.cell(1, 1, 1), zoom, nextFallTime),
+              std::tuple(0, 0, 0.7f, fakeNow + 4));
+    // The kind is drawn before the counters are reset; sound was off.
+    EXPECT_EQ(std::tuple(fallingBlock.kind, recorded(), playedCues.size()),
+              std::tuple(b4, "INI1", 0u));
+    EXPECT_STREQ(messageLine.queue.at(1).text, "Game Restarted");
+    EXPECT_STREQ(messageLine.queue.at(2).text, "Hope you are enjoying Zandok.");
+    press("H");  // the old block's placement is stale: b4 has no mode 9
+    EXPECT_EQ(std::tuple(fallingBlock.mode, fallingBlock.y), std::tuple(0, 1));
+}
+
+TEST_F(ShellTest, MouseAndSpecialKeysSteerNavigateAndGiveTheirKeys) {
+    // View angle, motion, recorded word, and the angle reduced to one turn.
+    const std::tuple<int, int, int, const char*, int> rows[] = {
+        {0, 11, 0, "incX", 0},     {0, -11, 0, "decX", 0},     {0, 0, 11, "incZ", 0},
+        {0, 0, -11, "decZ", 0},    {0, 10, -10, "", 0},        {0, -10, 10, "", 0},
+        {0, 20, 20, "incX", 0},    {89, 11, 0, "incX", 89},    {90, 11, 0, "incZ", 90},
+        {179, 0, 20, "incX", 179}, {180, 11, 0, "decX", 180},  {180, 0, 11, "decZ", 180},
+        {269, 11, 0, "decX", 269}, {270, 11, 0, "decZ", 270},  {359, 0, 11, "incX", 359},
+        {725, 0, 0, "", 5},        {-450, 11, 0, "decZ", 270}, {-1, -11, 0, "incZ", 359}};
+    for (const auto& [angle, dx, dy, word, stored] : rows) {
+        reset(), ViewSettings::angleY = angle;
+        onMouseDrag(300 + dx, 300 + dy);  // the last position starts at the centre
+        EXPECT_EQ(std::tuple(recorded(), ViewSettings::angleY, seamLog.back()),
+                  std::tuple(word, stored, 'R'))
+            << angle << " " << dx << " " << dy;
+    }
+    reset(), ViewSettings::navigating = 1;  // whole degrees, and the zoom clamped
+    const std::tuple<int, int, int, long> moves[] = {
+        {300, 0, 180, 90}, {600, 0, 540, 90},  {1, 0, 540, 90},    {-5, 0, 537, 90},
+        {0, 60, 537, 100}, {0, 500, 537, 100}, {0, -120, 537, 80}, {0, -500, 537, 60}};
+    for (const auto& [dx, dy, angle, zoom] : moves) {  // zoom in hundredths
+        onMouseDrag(InputState::lastMouseX + dx, InputState::lastMouseY + dy);
+        EXPECT_EQ(std::tuple(ViewSettings::angleY, std::lround(ViewSettings::zoom * 100)),
+                  std::tuple(angle, zoom))
+            << dx << " " << dy;
+    }
+    EXPECT_EQ(seamLog + recorded(), "PRPRPRPRPRPRPRPR");
+    reset();
+    // The right press turns; every button event moves the last position.
+    onMouseButton(2, 0, 120, 130), onMouseButton(2, 1, 140, 150), onMouseButton(0, 0, 5, 6);
+    EXPECT_EQ(std::tuple(InputState::lastMouseX, InputState::lastMouseY), std::tuple(5, 6));
+    for (int code : {KeyRight, KeyLeft, KeyDown, KeyUp, KeyF1, KeyHome, KeyEnd})
+        onSpecialKey(code, 0, 0);
+    EXPECT_EQ(std::tuple(recorded(), seamLog, messageLine.queue.size(), playedCues),
+              std::tuple("incMincXdecXincZdecZ", "RRRRRRFW600600@40040", 2u,  // F1 posts the help
+                         std::vector<int>{CueRotate, CueMove, CueMove, CueMove, CueMove, CueView,
+                                          CueView}));
+}
+
+TEST_F(ShellTest, IdleRunsGravityOnAWholeSecondScheduleOrOneReplayTokenPerPass) {
+    const int top = fallingBlock.y;
+    // Seconds passed, paused, level; then the cells fallen and when the next step is due.
+    const std::tuple<int, int, int, int, int> passes[] = {
+        {0, 0, 0, 1, 6}, {5, 0, 0, 1, 1},    {1, 0, 0, 2, 6}, {100, 0, 0, 3, 6},
+        {0, 0, 0, 3, 6}, {20, 1, 0, 3, -14}, {0, 0, 0, 4, 6}, {6, 0, 5, 5, 1}};
+    for (const auto& [seconds, paused, level, fallen, due] : passes) {
+        fakeNow += seconds, GameState::paused = paused, GameState::level = level;
+        onIdle();
+        EXPECT_EQ(std::tuple(top - fallingBlock.y, GameState::nextFallTime - fakeNow),
+                  std::tuple(fallen, due))
+            << seconds << " " << paused << " " << level;
+    }
+    const int64_t due = GameState::nextFallTime;
+
+    ASSERT_TRUE(loadReplay(temp("r.txt", "INI1dropdecXdecZ")));
+    GameState::replayMode = 1, onIdle();
+    GameState::paused = 1, onIdle(), GameState::paused = 0;
+    EXPECT_EQ(recorded(), "INI1");  // one token per pass, none while paused
+    press(" 0ab");                  // the fall key plays a token; an open name prompt takes none
+    onIdle();
+    EXPECT_EQ(std::tuple(recorded(), std::string(InputState::typedText)),
+              std::tuple("INI1dropdecX", "ab"));
+    seamLog.clear();
+    onIdle(), onIdle(), onIdle();  // the last, after the end, only synchronises and redraws
+    EXPECT_EQ(std::tuple(GameState::replayMode, GameState::gameRunning, GameState::nextFallTime,
+                         seamLog, recorded()),
+              std::tuple(0, 0, due, "SCRRSCRSCR", "INI1dropdecXdecZ"));  // gravity did not run
+}
