@@ -1,6 +1,9 @@
 // Start-up without a window: the greeting and the nine-number command line.
 #include "app/startup.h"
 
+#include <cfloat>
+#include <climits>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 
@@ -28,6 +31,20 @@ const Greeting greeting[] = {
     {"", 3},
 };
 
+// A number as atof reads it; one that no float can hold (inf, nan, 1e99)
+// counts as no number, 0, rather than handing the camera an infinity.
+float realArgument(const char* text) {
+    const double value = std::strtod(text, nullptr);
+    return std::isfinite(value) && std::fabs(value) <= FLT_MAX ? static_cast<float>(value) : 0.0f;
+}
+
+// A whole number as atoi reads it, held to the int range instead of
+// overflowing.
+int wholeArgument(const char* text) {
+    const long value = std::strtol(text, nullptr, 10);
+    return static_cast<int>(value < INT_MIN ? INT_MIN : value > INT_MAX ? INT_MAX : value);
+}
+
 }  // namespace
 
 void postGreeting() {
@@ -40,7 +57,8 @@ void applyCommandLine(int argc, char** argv) {
         &ViewSettings::eye[0],    &ViewSettings::eye[1],    &ViewSettings::eye[2],
         &ViewSettings::centre[0], &ViewSettings::centre[1], &ViewSettings::centre[2],
         &ViewSettings::up[0],     &ViewSettings::up[1],     &ViewSettings::up[2]};
-    for (int i = 0; i < 9; ++i) *targets[i] = static_cast<float>(std::atof(argv[i + 1]));
+    for (int i = 0; i < 9; ++i) *targets[i] = realArgument(argv[i + 1]);
     // The light takes the whole-number parts of the eye's numbers.
-    for (int i = 0; i < 3; ++i) ViewSettings::light[i] = static_cast<float>(std::atoi(argv[i + 1]));
+    for (int i = 0; i < 3; ++i)
+        ViewSettings::light[i] = static_cast<float>(wholeArgument(argv[i + 1]));
 }
