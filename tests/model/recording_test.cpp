@@ -33,7 +33,8 @@ TEST(RecordingTest, NamesThatCannotBeOpenedFallBackToOutputTxt) {
     char previous[4096];
     ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
     ASSERT_EQ(chdir(folder), 0);
-    for (const std::string name : {"", "no/such/folder", ".", std::string(5000, 'n').c_str()}) {
+    const std::string names[] = {"", "no/such/folder", ".", std::string(5000, 'n')};
+    for (const std::string& name : names) {
         openRecording(name);
         recordAction("incM");
         EXPECT_EQ(readFile("output.txt"), "incM") << name.size();
