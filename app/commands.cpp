@@ -72,18 +72,10 @@ void flip(const FlagToggle& t) {
     cue(t.cueId, t.cueRule);
 }
 
-void plusX() {
-    moveBlock(Move::PlusX);
-}
-void minusX() {
-    moveBlock(Move::MinusX);
-}
-void plusZ() {
-    moveBlock(Move::PlusZ);
-}
-void minusZ() {
-    moveBlock(Move::MinusZ);
-}
+void plusX() { moveBlock(Move::PlusX); }
+void minusX() { moveBlock(Move::MinusX); }
+void plusZ() { moveBlock(Move::PlusZ); }
+void minusZ() { moveBlock(Move::MinusZ); }
 
 void fall() {
     if (GameState::replayMode)
@@ -108,12 +100,8 @@ void setProjectionMode(int32_t orthogonal, const char* text) {
     showUrgentMessage(text, 2);
     cue(CueView, CueRule::IfSound);
 }
-void orthogonalView() {
-    setProjectionMode(1, "Orthogonal View");
-}
-void perspectiveView() {
-    setProjectionMode(0, "Perspective View");
-}
+void orthogonalView() { setProjectionMode(1, "Orthogonal View"); }
+void perspectiveView() { setProjectionMode(0, "Perspective View"); }
 
 void alignView() {
     ViewSettings::angleY = 0;

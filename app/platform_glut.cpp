@@ -41,9 +41,7 @@ void positionWindow(int x, int y) {
     onGameWindow();
     glutPositionWindow(x, y);
 }
-void endProcess(int status) {
-    std::exit(status);
-}
+void endProcess(int status) { std::exit(status); }
 
 }  // namespace
 

@@ -56,12 +56,8 @@ void nameEscape(int32_t* open) {
     InputState::clearTyped();
     *open = 0;
 }
-void saveEscape() {
-    nameEscape(&InputState::enteringSaveName);
-}
-void loadEscape() {
-    nameEscape(&InputState::enteringLoadName);
-}
+void saveEscape() { nameEscape(&InputState::enteringSaveName); }
+void loadEscape() { nameEscape(&InputState::enteringLoadName); }
 
 void quitEnter() {
     if (InputState::typedLength == 3 && std::memcmp(InputState::typedText, "yes", 3) == 0) {
@@ -71,9 +67,7 @@ void quitEnter() {
     GameState::paused = 0;
     InputState::clearTyped();
 }
-void quitEscape() {
-    windowSeam::exitProcess(0);
-}
+void quitEscape() { windowSeam::exitProcess(0); }
 
 struct Prompt {
     int32_t* open;

@@ -75,9 +75,7 @@ std::vector<Uint8> convertClip(const SoundClip& clip) {
     return out;
 }
 
-void atExit() {
-    shutdownSoundBackend();
-}
+void atExit() { shutdownSoundBackend(); }
 
 bool openDevice() {
     if (deviceState == SoundOpen) return true;
@@ -131,9 +129,7 @@ void playWithSdl(int id) {
 
 }  // namespace
 
-void installSoundBackend() {
-    cuePlayer = playWithSdl;
-}
+void installSoundBackend() { cuePlayer = playWithSdl; }
 
 void shutdownSoundBackend() {
     if (deviceState == SoundOpen) {
@@ -148,9 +144,7 @@ void shutdownSoundBackend() {
     deviceState = SoundClosed;
 }
 
-SoundDeviceState soundDeviceState() {
-    return deviceState;
-}
+SoundDeviceState soundDeviceState() { return deviceState; }
 
 SoundDeviceFormat soundDeviceFormat() {
     if (deviceState != SoundOpen) return SoundDeviceFormat{};

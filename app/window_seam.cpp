@@ -8,9 +8,7 @@ namespace windowSeam {
 namespace {
 void nothing() {}
 void nothingAt(int, int) {}
-void endProcess(int status) {
-    std::exit(status);
-}
+void endProcess(int status) { std::exit(status); }
 }  // namespace
 
 void (*redisplay)() = nothing;

@@ -24,42 +24,18 @@ extern int64_t nextFallTime;
 
 constexpr int32_t startCheats = 5;
 
-inline void addScore(int32_t n) {
-    score += n;
-}
-inline int32_t getScore() {
-    return score;
-}
-inline void setScore(int32_t n) {
-    score = n;
-}
-inline void addLevel(int32_t n) {
-    level += n;
-}
-inline int32_t getLevel() {
-    return level;
-}
-inline int32_t fallInterval() {
-    return 6 - level;
-}
-inline void addLayers(int32_t n) {
-    layerCount += n;
-}
-inline int32_t getLayers() {
-    return layerCount;
-}
-inline void setLayers(int32_t n) {
-    layerCount = n;
-}
-inline void addCheats(int32_t n) {
-    cheatsLeft += n;
-}
-inline int32_t getCheats() {
-    return cheatsLeft;
-}
-inline void useCheat() {
-    cheatsLeft -= 1;
-}
+inline void addScore(int32_t n) { score += n; }
+inline int32_t getScore() { return score; }
+inline void setScore(int32_t n) { score = n; }
+inline void addLevel(int32_t n) { level += n; }
+inline int32_t getLevel() { return level; }
+inline int32_t fallInterval() { return 6 - level; }
+inline void addLayers(int32_t n) { layerCount += n; }
+inline int32_t getLayers() { return layerCount; }
+inline void setLayers(int32_t n) { layerCount = n; }
+inline void addCheats(int32_t n) { cheatsLeft += n; }
+inline int32_t getCheats() { return cheatsLeft; }
+inline void useCheat() { cheatsLeft -= 1; }
 void resetCounters();
 
 // Every value back to its program-start setting (tests and tools start
@@ -69,15 +45,7 @@ void resetAll();
 }  // namespace GameState
 
 // Status operations: the status is sticky until reset or assigned.
-inline void setStatus(StatusCode s) {
-    GameState::status = s;
-}
-inline bool statusFailed() {
-    return GameState::status != Ok;
-}
-inline void resetStatus() {
-    GameState::status = Ok;
-}
-inline StatusCode getStatus() {
-    return static_cast<StatusCode>(GameState::status);
-}
+inline void setStatus(StatusCode s) { GameState::status = s; }
+inline bool statusFailed() { return GameState::status != Ok; }
+inline void resetStatus() { GameState::status = Ok; }
+inline StatusCode getStatus() { return static_cast<StatusCode>(GameState::status); }

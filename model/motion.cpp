@@ -22,9 +22,7 @@ const MoveRule moveRules[] = {
 
 }  // namespace
 
-void testBlockFit() {
-    displayWell.collides(settledWell, blockWell);
-}
+void testBlockFit() { displayWell.collides(settledWell, blockWell); }
 
 void moveBlock(Move move) {
     const MoveRule& rule = moveRules[static_cast<int>(move)];

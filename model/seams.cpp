@@ -5,15 +5,9 @@
 #include <ctime>
 
 namespace {
-int64_t calendarSeconds() {
-    return static_cast<int64_t>(std::time(nullptr));
-}
-int libraryRandom() {
-    return std::rand();
-}
-void librarySeed(unsigned seed) {
-    std::srand(seed);
-}
+int64_t calendarSeconds() { return static_cast<int64_t>(std::time(nullptr)); }
+int libraryRandom() { return std::rand(); }
+void librarySeed(unsigned seed) { std::srand(seed); }
 }  // namespace
 
 namespace seams {

@@ -15,6 +15,4 @@ extern void (*seedRandom)(unsigned seed);
 
 }  // namespace seams
 
-inline int64_t nowSeconds() {
-    return seams::wallClock();
-}
+inline int64_t nowSeconds() { return seams::wallClock(); }

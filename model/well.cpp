@@ -8,9 +8,7 @@
 Well::Well(int32_t w, int32_t h, int32_t d)
     : width(w), height(h), depth(d), cells(new int32_t[static_cast<size_t>(w) * h * d]()) {}
 
-void Well::clear() {
-    std::fill_n(cells.get(), width * height * depth, 0);
-}
+void Well::clear() { std::fill_n(cells.get(), width * height * depth, 0); }
 
 namespace {
 bool sameSize(const Well& a, const Well& b) {

@@ -10,9 +10,7 @@
 
 namespace {
 
-void projectionError() {
-    std::fputs("Projection error! Invalid Parameters", stdout);
-}
+void projectionError() { std::fputs("Projection error! Invalid Parameters", stdout); }
 
 // Light 0's colours, sent with its position in every frame.
 const float lightDiffuse[4] = {0.9f, 0.9f, 0.9f, 0.0f};
@@ -80,9 +78,7 @@ ViewportRect squareViewport(int32_t width, int32_t height) {
     return {(width - m) / 2, (height - m) / 2, m, m};
 }
 
-void applyScale(float sx, float sy, float sz) {
-    glMultMatrixf(matrixBuilder.scaling(sx, sy, sz));
-}
+void applyScale(float sx, float sy, float sz) { glMultMatrixf(matrixBuilder.scaling(sx, sy, sz)); }
 
 void applyTranslation(float tx, float ty, float tz) {
     glMultMatrixf(matrixBuilder.translation(tx, ty, tz));
@@ -97,9 +93,7 @@ void applyRotation(float degrees, int32_t onX, int32_t onY, int32_t onZ) {
         glMultMatrixf(matrixBuilder.rotationZ(degrees));
 }
 
-void loadIdentityMatrix() {
-    glLoadMatrixf(matrixBuilder.identity());
-}
+void loadIdentityMatrix() { glLoadMatrixf(matrixBuilder.identity()); }
 
 void frustumProjection(float left, float right, float bottom, float top, float near, float far) {
     float m[16];

@@ -32,9 +32,7 @@ MatrixBuilder::MatrixBuilder(int kind, int a, int b, int c) : m(new float[16]) {
     }
 }
 
-MatrixBuilder::~MatrixBuilder() {
-    delete[] m;
-}
+MatrixBuilder::~MatrixBuilder() { delete[] m; }
 
 float* MatrixBuilder::identity() {
     for (int k = 0; k < 16; ++k) m[k] = k % 5 == 0 ? 1.0f : 0.0f;

@@ -43,6 +43,4 @@ const char* currentMessage() {
     return messageLine.queue.front().text;
 }
 
-void resetMessageLine() {
-    messageLine = MessageLine{};
-}
+void resetMessageLine() { messageLine = MessageLine{}; }

@@ -20,12 +20,8 @@ constexpr int PadH = WellHeight + 2;
 constexpr int PadD = WellDepth + 2;
 constexpr int PadCells = PadW * PadH * PadD;
 
-constexpr int padOffset(int dx, int dy, int dz) {
-    return dx + PadW * (dy + PadH * dz);
-}
-constexpr int padIndex(int x, int y, int z) {
-    return padOffset(x + 1, y + 1, z + 1);
-}
+constexpr int padOffset(int dx, int dy, int dz) { return dx + PadW * (dy + PadH * dz); }
+constexpr int padIndex(int x, int y, int z) { return padOffset(x + 1, y + 1, z + 1); }
 
 // The stack as 1 (a cube, or outside the well) and 0 (free).
 struct PaddedStack {
@@ -70,9 +66,7 @@ bool contains(const RuleCell* from, const RuleCell* to, int dx, int dy, int dz) 
     return false;
 }
 
-int at(const RuleCell& c) {
-    return padOffset(c.dx, c.dy, c.dz);
-}
+int at(const RuleCell& c) { return padOffset(c.dx, c.dy, c.dz); }
 
 ScanRule compile(const SuggestionRule& rule) {
     ScanRule r;

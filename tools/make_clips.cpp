@@ -41,9 +41,7 @@ struct Canvas {
     std::vector<double> track[2];
 };
 
-double midiHz(double note) {
-    return 440.0 * std::pow(2.0, (note - 69.0) / 12.0);
-}
+double midiHz(double note) { return 440.0 * std::pow(2.0, (note - 69.0) / 12.0); }
 
 // Equal-power pan: -1 left, 1 right; a mono clip takes the voice whole.
 void panGains(const Canvas& c, double pan, double gain[2]) {

@@ -29,9 +29,7 @@ constexpr std::tuple<int, uint32_t, uint32_t, double> cueFormats[] = {
     {CueHints, 1, 22050, 1.61},      {CueStart, 1, 22050, 9.90},
 };
 
-uint32_t le(const unsigned char* p, int n) {
-    return n ? p[0] | le(p + 1, n - 1) << 8 : 0;
-}
+uint32_t le(const unsigned char* p, int n) { return n ? p[0] | le(p + 1, n - 1) << 8 : 0; }
 
 // Each clip is read chunk by chunk, the way any player would.
 TEST(SoundClips, EveryClipIsWavePcmInItsCuesFormatAndLengthAndNeverClips) {

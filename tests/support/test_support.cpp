@@ -20,9 +20,7 @@ std::vector<int> playedCues;
 
 namespace {
 std::deque<int> scripted;
-int64_t fakeClock() {
-    return fakeNow;
-}
+int64_t fakeClock() { return fakeNow; }
 int scriptedRandom() {
     if (scripted.empty()) return 0;
     const int v = scripted.front();
@@ -30,9 +28,7 @@ int scriptedRandom() {
     return v;
 }
 void noSeed(unsigned) {}
-void recordCue(int id) {
-    playedCues.push_back(id);
-}
+void recordCue(int id) { playedCues.push_back(id); }
 }  // namespace
 
 void resetGame() {
@@ -53,18 +49,14 @@ void resetGame() {
     startKind(bar);
 }
 
-void scriptRandom(const std::vector<int>& values) {
-    scripted.assign(values.begin(), values.end());
-}
+void scriptRandom(const std::vector<int>& values) { scripted.assign(values.begin(), values.end()); }
 
 int randomForKind(int kind) {
     static const int firstValue[KindCount] = {0, 20, 45, 50, 55, 60, 65};
     return firstValue[kind];
 }
 
-void startKind(int kind) {
-    fallingBlock.start(static_cast<int16_t>(kind));
-}
+void startKind(int kind) { fallingBlock.start(static_cast<int16_t>(kind)); }
 
 void fillSettled(std::initializer_list<std::array<int, 3>> cells) {
     for (const auto& c : cells) settledWell.setCell(c[0], c[1], c[2], SettledCube);
