@@ -39,16 +39,7 @@ void place(int kind, int mode, int x, int y, int z) {
     fallingBlock.build();
 }
 
-class BlockTest : public ::testing::Test {
-protected:
-    std::string recording;
-    void SetUp() override {
-        resetGame();
-        recording = tempPath("rec.txt");
-        ASSERT_TRUE(openRecordingFile(recording));
-    }
-    void TearDown() override { closeRecording(); }
-};
+using BlockTest = RecordedGame;
 
 }  // namespace
 

@@ -17,16 +17,7 @@ using namespace testing_support;
 
 namespace {
 
-class GameTest : public ::testing::Test {
-protected:
-    std::string recording;
-    void SetUp() override {
-        resetGame();
-        recording = tempPath("rec.txt");
-        ASSERT_TRUE(openRecordingFile(recording));
-    }
-    void TearDown() override { closeRecording(); }
-};
+using GameTest = RecordedGame;
 
 // Layer 0 full but for the four cells a bar dropped at x, z 2..5 fills.
 void layerWaitingForBar(int x) {

@@ -78,4 +78,12 @@ std::string tempPath(const std::string& name) {
     return path;
 }
 
+void RecordedGame::SetUp() {
+    resetGame();
+    recording = tempPath("rec.txt");
+    ASSERT_TRUE(openRecordingFile(recording));
+}
+
+void RecordedGame::TearDown() { closeRecording(); }
+
 }  // namespace testing_support

@@ -2,6 +2,8 @@
 // cue recorder and a fresh game state for every test.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <array>
 #include <cstdint>
 #include <initializer_list>
@@ -29,5 +31,13 @@ void fillSettled(std::initializer_list<std::array<int, 3>> cells);
 std::string readFile(const std::string& path);
 // A fresh path in the test's temporary folder.
 std::string tempPath(const std::string& name);
+
+// A fresh game for every test, recorded into a temporary file.
+class RecordedGame : public ::testing::Test {
+protected:
+    std::string recording;
+    void SetUp() override;
+    void TearDown() override;
+};
 
 }  // namespace testing_support
