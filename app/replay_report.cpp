@@ -17,13 +17,9 @@ char cellChar(int32_t value) {
 }
 
 std::string hintLine() {
-    // The rule book runs only while hints are shown.
-    const int32_t hintsWere = GameState::hintsOn;
-    GameState::hintsOn = 1;
     displayWell.clear();
     blankHintText();
     runRuleBook();
-    GameState::hintsOn = hintsWere;
     std::size_t length = strnlen(hintText, HintTextSize);
     while (length > 0 && hintText[length - 1] == ' ') --length;
     if (length == 0) return "hint:\n";

@@ -180,7 +180,6 @@ bool ruleScan(const SuggestionRule& rule, const Well& stack, int& x, int& y, int
 }
 
 void runRuleBook() {
-    if (GameState::hintsOn != 1) return;
     const int i = ruleIndex(fallingBlock.kind, fallingBlock.mode);
     if (i < 0) return;
     const SuggestionRule& rule = suggestionRules[i];

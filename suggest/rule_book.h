@@ -14,8 +14,8 @@ extern char hintText[HintTextSize];
 // Fills hintText with 42 spaces, as every frame starts it.
 void blankHintText();
 // Paints the suggested cells into displayWell and writes hintText, for the
-// falling block's kind and mode on settledWell. Does nothing unless
-// GameState::hintsOn is 1. Leaves the status as it was.
+// falling block's kind and mode on settledWell. The frame runs it while
+// hints are on. Leaves the status as it was.
 void runRuleBook();
 
 // The rule of a kind and mode, or nullptr (slab, unknown kinds and modes).

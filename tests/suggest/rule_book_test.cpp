@@ -88,7 +88,6 @@ TEST(RuleBookTest, TheFrameWritesTheTextAndPaintsTheShape) {
         const char* text;  // nullptr: the 42 blanks stay
         int colour;
         Cubes cubes;
-        int hints = 1;
     };
     const Row rows[] = {
         {bar, 2, "Suggestion: x=0; y=0; z=0 (bar-2).", 5, {}},
@@ -106,13 +105,11 @@ TEST(RuleBookTest, TheFrameWritesTheTextAndPaintsTheShape) {
         {-1, 0, nullptr, 0, {}},
         {bar, 3, nullptr, 0, {}},
         {lh, -1, nullptr, 0, {}},
-        {bar, 2, nullptr, 0, {}, 2},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(std::to_string(r.kind) + "-" + std::to_string(r.mode));
         settledWell.clear();
         fillSettled(r.cubes);
-        GameState::hintsOn = r.hints;
         fallingBlock.kind = r.kind, fallingBlock.mode = r.mode;
         displayWell.clear();
         blankHintText();
