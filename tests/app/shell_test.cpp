@@ -216,3 +216,25 @@ TEST_F(ShellTest, IdleRunsGravityOnAWholeSecondScheduleOrOneReplayTokenPerPass) 
                          seamLog, recorded()),
               std::tuple(0, 0, due, "SCRRSCRSCR", "INI1dropdecXdecZ"));  // gravity did not run
 }
+
+TEST_F(ShellTest, KeysDuringPlaybackAndIntoAnOpenPrompt) {
+    // Key 9 during a replay restarts first; the fall key plays one token and
+    // leaves the gravity schedule alone.
+    ASSERT_TRUE(loadReplay(temp("r.txt", "INI1dropdrop")));
+    beginReplay();
+    const int64_t due = GameState::nextFallTime;
+    press(" ");
+    EXPECT_EQ(std::tuple(fallingBlock.kind, GameState::nextFallTime), std::tuple(b4, due));
+    press("9");
+    EXPECT_EQ(std::tuple(GameState::replayMode, InputState::enteringLoadName, GameState::soundOn),
+              std::tuple(0, 1, 1));
+    // Arrow keys and drags type their letters into the open prompt.
+    press("\x1b"), press("q");
+    onSpecialKey(KeyLeft, 0, 0), onSpecialKey(KeyDown, 0, 0), onMouseDrag(320, 300);
+    EXPECT_EQ(std::tuple(std::string(InputState::typedText), GameState::paused),
+              std::tuple("axd", 1));
+    // Home and End sound only with sound on.
+    GameState::soundOn = 0, playedCues.clear();
+    onSpecialKey(KeyHome, 0, 0), onSpecialKey(KeyEnd, 0, 0);
+    EXPECT_TRUE(playedCues.empty());
+}
