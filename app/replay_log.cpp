@@ -27,22 +27,23 @@ void closeRecording() {
     replayLog.file = nullptr;
 }
 
-void recordAction(const char* word) {
+namespace {
+void writeFlushed(const char* bytes, std::size_t count) {
     if (!replayLog.file) return;
-    std::fwrite(word, 1, strnlen(word, 4), replayLog.file);
+    std::fwrite(bytes, 1, count, replayLog.file);
     std::fflush(replayLog.file);
 }
+}  // namespace
+
+void recordAction(const char* word) { writeFlushed(word, strnlen(word, 4)); }
+
+// A token as read from a replay: all four bytes, whatever they are.
+void recordToken(const char token[4]) { writeFlushed(token, 4); }
 
 void recordKindToken(const char* prefix, int kind) {
-    if (!replayLog.file) return;
-    std::fprintf(replayLog.file, "%.3s%d", prefix, kind);
-    std::fflush(replayLog.file);
-}
-
-void recordToken(const char token[4]) {
-    if (!replayLog.file) return;
-    std::fwrite(token, 1, 4, replayLog.file);
-    std::fflush(replayLog.file);
+    char token[16];
+    const int length = std::snprintf(token, sizeof token, "%.3s%d", prefix, kind);
+    if (length > 0) writeFlushed(token, static_cast<std::size_t>(length));
 }
 
 namespace {
