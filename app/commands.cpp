@@ -5,17 +5,16 @@
 
 #include "app/input_state.h"
 #include "app/prompts.h"
-#include "app/replay_log.h"
-#include "app/replay_source.h"
+#include "app/playback.h"
 #include "app/restart.h"
-#include "app/sound_cue.h"
-#include "app/view_settings.h"
+#include "model/sound_cue.h"
+#include "render/view_settings.h"
 #include "app/window_seam.h"
 #include "model/block.h"
 #include "model/cheat.h"
 #include "model/game_step.h"
 #include "model/motion.h"
-#include "render/message_line.h"
+#include "model/message_line.h"
 #include "suggest/placement_search.h"
 
 namespace {
@@ -23,20 +22,15 @@ namespace {
 constexpr int32_t topPlayerLevel = 5;  // the level key stops here
 
 enum class Gate : uint8_t { Always, Running, RunningBelowTop };
-enum class CueRule : uint8_t { None, IfSound, Always };
-
-void cue(int id, CueRule rule) {
-    if (rule == CueRule::Always || (rule == CueRule::IfSound && GameState::soundOn)) playCue(id);
-}
 
 bool gateOpen(Gate gate) {
     switch (gate) {
         case Gate::Always:
             return true;
         case Gate::Running:
-            return GameState::gameRunning == 1;
+            return gameState.gameRunning == 1;
         case Gate::RunningBelowTop:
-            return GameState::gameRunning == 1 && GameState::level < topPlayerLevel;
+            return gameState.gameRunning == 1 && gameState.level < topPlayerLevel;
     }
     return false;
 }
@@ -49,27 +43,23 @@ struct FlagToggle {
     const char* onText;
     const char* offText;
     int cueId;
-    CueRule cueRule;
 };
 
 const FlagToggle toggles[] = {
-    {'h', Gate::Running, &GameState::hintsOn,
+    {'h', Gate::Running, &gameState.hintsOn,
      "Hints ON - shown in different colour (WARNING: They might not be the most optimal "
      "choices!  Beware!)",
-     "Hints OFF", CueHints, CueRule::Always},
-    {'3', Gate::Always, &ViewSettings::gridlines, "Gridlines ON", "Gridlines OFF", CueView,
-     CueRule::IfSound},
-    {'4', Gate::Always, &ViewSettings::wireframe, "Wireframe ON", "Wireframe OFF", CueView,
-     CueRule::IfSound},
-    {'5', Gate::Always, &GameState::soundOn, "Sound ON", "Sound OFF", 0, CueRule::None},
-    {'z', Gate::Always, &ViewSettings::navigating, "Zoom ON", "Zoom OFF", CueView,
-     CueRule::IfSound},
+     "Hints OFF", CueHints},
+    {'3', Gate::Always, &viewSettings.gridlines, "Gridlines ON", "Gridlines OFF", CueView},
+    {'4', Gate::Always, &viewSettings.wireframe, "Wireframe ON", "Wireframe OFF", CueView},
+    {'5', Gate::Always, &gameState.soundOn, "Sound ON", "Sound OFF", 0},
+    {'z', Gate::Always, &viewSettings.navigating, "Zoom ON", "Zoom OFF", CueView},
 };
 
 void flip(const FlagToggle& t) {
     *t.flag = *t.flag ? 0 : 1;
     showUrgentMessage(*t.flag ? t.onText : t.offText, 2);
-    cue(t.cueId, t.cueRule);
+    playCue(t.cueId);
 }
 
 void plusX() { moveBlock(Move::PlusX); }
@@ -78,53 +68,48 @@ void plusZ() { moveBlock(Move::PlusZ); }
 void minusZ() { moveBlock(Move::MinusZ); }
 
 void fall() {
-    if (GameState::replayMode)
+    if (gameState.replayMode)
         replayStep();
     else
         gameStep();
 }
 
-void placeByHint() {
-    recordAction("HINT");
-    placementSearch();
-}
-
 void levelUp() {
-    cue(CueLevelUp, CueRule::Always);
-    GameState::addLevel(1);
+    playCue(CueLevelUp);
+    gameState.addLevel(1);
 }
 
 void setProjectionMode(int32_t orthogonal, const char* text) {
-    ViewSettings::orthogonal = orthogonal;
-    windowSeam::setProjection();
+    viewSettings.orthogonal = orthogonal;
+    windowSeam.setProjection();
     showUrgentMessage(text, 2);
-    cue(CueView, CueRule::IfSound);
+    playCue(CueView);
 }
 void orthogonalView() { setProjectionMode(1, "Orthogonal View"); }
 void perspectiveView() { setProjectionMode(0, "Perspective View"); }
 
 void alignView() {
-    ViewSettings::angleY = 0;
+    viewSettings.angleY = 0;
     showUrgentMessage("View Mode Corrected", 2);
-    cue(CueView, CueRule::IfSound);
+    playCue(CueView);
 }
 
 void askReplayName() {
-    cue(CueLoadReplay, CueRule::IfSound);
-    if (GameState::replayMode) restartGame();
-    InputState::enteringLoadName = 1;
+    playCue(CueLoadReplay);
+    if (gameState.replayMode) restartGame();
+    inputState.enteringLoadName = 1;
     showUrgentMessage("Please input the name of the replay file to read from", 5);
 }
 
 void askRecordingName() {
-    cue(CueSaveReplay, CueRule::IfSound);
-    InputState::enteringSaveName = 1;
+    playCue(CueSaveReplay);
+    inputState.enteringSaveName = 1;
     showUrgentMessage("Please enter the name of the recorded file", 5);
 }
 
 void askQuit() {
-    cue(CuePause, CueRule::IfSound);
-    GameState::paused = 1;
+    playCue(CuePause);
+    gameState.paused = 1;
     showUrgentMessage("Game is paused.  Type 'yes' to quit, anything else to continue", 20);
 }
 
@@ -164,7 +149,7 @@ void runCommand(unsigned char key) {
         if (t.key == key && gateOpen(t.gate)) flip(t);
     for (const KeyCommand& c : commands)
         if (c.key == key && gateOpen(c.gate)) c.run();
-    windowSeam::redisplay();
+    windowSeam.redisplay();
 }
 
 void onKey(unsigned char key, int, int) {

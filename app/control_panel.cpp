@@ -10,7 +10,7 @@
 #include <cfloat>
 #include <cstdint>
 
-#include "app/view_settings.h"
+#include "render/view_settings.h"
 #include "app/window_seam.h"
 #include "model/game_state.h"
 
@@ -30,15 +30,15 @@ struct PanelCheckBox {
     int32_t* live;
 };
 const PanelCheckBox checkBoxes[] = {
-    {"Rotation along x axis", &ViewSettings::rotateX},
-    {"Rotation along y axis", &ViewSettings::rotateY},
-    {"Rotation along z axis", &ViewSettings::rotateZ},
-    {"Show Gridlines", &ViewSettings::gridlines},
-    {"Orthogonal View", &ViewSettings::orthogonal},
-    {"Wireframe View", &ViewSettings::wireframe},
-    {"Navigating Mode", &ViewSettings::navigating},
-    {"Hints ON", &GameState::hintsOn},
-    {"Sound ON", &GameState::soundOn},
+    {"Rotation along x axis", &viewSettings.rotateX},
+    {"Rotation along y axis", &viewSettings.rotateY},
+    {"Rotation along z axis", &viewSettings.rotateZ},
+    {"Show Gridlines", &viewSettings.gridlines},
+    {"Orthogonal View", &viewSettings.orthogonal},
+    {"Wireframe View", &viewSettings.wireframe},
+    {"Navigating Mode", &viewSettings.navigating},
+    {"Hints ON", &gameState.hintsOn},
+    {"Sound ON", &gameState.soundOn},
 };
 
 struct PanelSpinner {
@@ -46,12 +46,12 @@ struct PanelSpinner {
     float* live;
 };
 const PanelSpinner spinners[] = {
-    {"x position of light", &ViewSettings::light[0]},
-    {"y position of light", &ViewSettings::light[1]},
-    {"z position of light", &ViewSettings::light[2]},
-    {"x position of camera", &ViewSettings::eye[0]},
-    {"y position of camera", &ViewSettings::eye[1]},
-    {"z position of camera", &ViewSettings::eye[2]},
+    {"x position of light", &viewSettings.light[0]},
+    {"y position of light", &viewSettings.light[1]},
+    {"z position of light", &viewSettings.light[2]},
+    {"x position of camera", &viewSettings.eye[0]},
+    {"y position of camera", &viewSettings.eye[1]},
+    {"z position of camera", &viewSettings.eye[2]},
 };
 
 // ImGui 1.86 keeps the mouse buttons as a state read once per frame: a press
@@ -103,7 +103,7 @@ void drawControls() {
     for (const PanelSpinner& s : spinners)
         ImGui::InputFloat(s.label, s.live, spinnerStep, spinnerFastStep, "%.2f");
     ImGui::PopItemWidth();
-    if (ImGui::Button("Quit")) windowSeam::exitProcess(0);
+    if (ImGui::Button("Quit")) windowSeam.exitProcess(0);
     ImGui::End();
 }
 

@@ -6,8 +6,8 @@
 
 #include "app/commands.h"
 #include "app/input_state.h"
-#include "app/sound_cue.h"
-#include "app/view_settings.h"
+#include "model/sound_cue.h"
+#include "render/view_settings.h"
 #include "app/window_seam.h"
 #include "model/game_state.h"
 
@@ -20,15 +20,15 @@ constexpr float minZoom = 0.6f;
 constexpr float maxZoom = 1.0f;
 
 void viewCue() {
-    if (GameState::soundOn) playCue(CueView);
+    playCue(CueView);
 }
 void fullScreen() {
-    windowSeam::fullScreen();
+    windowSeam.fullScreen();
     viewCue();
 }
 void startGeometry() {
-    windowSeam::reshapeWindow(ViewSettings::windowWidth, ViewSettings::windowHeight);
-    windowSeam::positionWindow(40, 40);
+    windowSeam.reshapeWindow(ViewSettings::windowWidth, ViewSettings::windowHeight);
+    windowSeam.positionWindow(40, 40);
     viewCue();
 }
 
@@ -58,17 +58,17 @@ const SteeringQuarter quarters[4] = {
 
 void navigate(int dx, int dy) {
     const float width = static_cast<float>(ViewSettings::windowWidth);
-    ViewSettings::angleY += static_cast<int32_t>(static_cast<float>(dx) / width * 360.0f);
-    float zoom = ViewSettings::zoom + static_cast<float>(dy) / width;
+    viewSettings.angleY += static_cast<int32_t>(static_cast<float>(dx) / width * 360.0f);
+    float zoom = viewSettings.zoom + static_cast<float>(dy) / width;
     if (zoom < minZoom) zoom = minZoom;
     if (zoom > maxZoom) zoom = maxZoom;
-    ViewSettings::zoom = zoom;
-    windowSeam::setProjection();
+    viewSettings.zoom = zoom;
+    windowSeam.setProjection();
 }
 
 void steer(int dx, int dy) {
-    ViewSettings::angleY = ((ViewSettings::angleY % 360) + 360) % 360;
-    const SteeringQuarter& q = quarters[ViewSettings::angleY / 90];
+    viewSettings.angleY = ((viewSettings.angleY % 360) + 360) % 360;
+    const SteeringQuarter& q = quarters[viewSettings.angleY / 90];
     const int h = q.hx * dx + q.hy * dy;
     const int v = q.vx * dx + q.vy * dy;
     if (h > steerThreshold)
@@ -93,19 +93,19 @@ void onSpecialKey(int key, int, int) {
 }
 
 void onMouseButton(int button, int state, int x, int y) {
-    InputState::lastMouseX = x;
-    InputState::lastMouseY = y;
+    inputState.lastMouseX = x;
+    inputState.lastMouseY = y;
     if (button == rightButton && state == buttonDown) onKey('s', 0, 0);
 }
 
 void onMouseDrag(int x, int y) {
-    const int dx = x - InputState::lastMouseX;
-    const int dy = y - InputState::lastMouseY;
-    if (ViewSettings::navigating)
+    const int dx = x - inputState.lastMouseX;
+    const int dy = y - inputState.lastMouseY;
+    if (viewSettings.navigating)
         navigate(dx, dy);
     else
         steer(dx, dy);
-    InputState::lastMouseX = x;
-    InputState::lastMouseY = y;
-    windowSeam::redisplay();
+    inputState.lastMouseX = x;
+    inputState.lastMouseY = y;
+    windowSeam.redisplay();
 }

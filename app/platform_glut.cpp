@@ -8,7 +8,7 @@
 #include "app/commands.h"
 #include "app/control_panel.h"
 #include "app/mouse.h"
-#include "app/view_settings.h"
+#include "render/view_settings.h"
 #include "app/window_seam.h"
 #include "render/camera.h"
 #include "render/scene.h"
@@ -60,12 +60,12 @@ void createGameWindow() {
 }
 
 void installWindowSeam() {
-    windowSeam::redisplay = redisplay;
-    windowSeam::setProjection = setProjection;
-    windowSeam::fullScreen = fullScreen;
-    windowSeam::reshapeWindow = reshapeWindow;
-    windowSeam::positionWindow = positionWindow;
-    windowSeam::syncPanel = syncControlPanel;
-    windowSeam::makeGameWindowCurrent = onGameWindow;
-    windowSeam::exitProcess = endProcess;
+    windowSeam.redisplay = redisplay;
+    windowSeam.setProjection = setProjection;
+    windowSeam.fullScreen = fullScreen;
+    windowSeam.reshapeWindow = reshapeWindow;
+    windowSeam.positionWindow = positionWindow;
+    windowSeam.syncPanel = syncControlPanel;
+    windowSeam.makeGameWindowCurrent = onGameWindow;
+    windowSeam.exitProcess = endProcess;
 }

@@ -7,12 +7,13 @@
 #include <string>
 
 #include "app/input_state.h"
-#include "app/replay_log.h"
+#include "app/recording.h"
+#include "app/playback.h"
 #include "app/replay_source.h"
 #include "app/restart.h"
 #include "app/window_seam.h"
 #include "model/game_state.h"
-#include "render/message_line.h"
+#include "model/message_line.h"
 
 namespace {
 
@@ -20,31 +21,31 @@ constexpr unsigned char enterKey = 13;
 constexpr unsigned char escKey = 27;
 
 std::string takeTyped() {
-    std::string name(InputState::typedText, static_cast<std::size_t>(InputState::typedLength));
-    InputState::clearTyped();
+    std::string name(inputState.typedText, static_cast<std::size_t>(inputState.typedLength));
+    inputState.clearTyped();
     return name;
 }
 
 void type(unsigned char key) {
-    if (InputState::typedLength >= MaxTypedLength) {
-        InputState::clearTyped();  // the key that would make 98 empties the text
+    if (inputState.typedLength >= MaxTypedLength) {
+        inputState.clearTyped();  // the key that would make 98 empties the text
     } else {
-        InputState::typedText[InputState::typedLength++] = static_cast<char>(key);
-        InputState::typedText[InputState::typedLength] = '\0';
+        inputState.typedText[inputState.typedLength++] = static_cast<char>(key);
+        inputState.typedText[inputState.typedLength] = '\0';
     }
-    showUrgentMessage(InputState::typedText, 2);
+    showUrgentMessage(inputState.typedText, 2);
 }
 
 void saveEnter() {
     const std::string name = takeTyped();
-    InputState::enteringSaveName = 0;
+    inputState.enteringSaveName = 0;
     openRecording(name);
     restartGame();
 }
 
 void loadEnter() {
     const std::string name = takeTyped();
-    InputState::enteringLoadName = 0;
+    inputState.enteringLoadName = 0;
     if (!loadReplay(name)) {
         showUrgentMessage("File cannot be read", 5);
         return;
@@ -53,21 +54,21 @@ void loadEnter() {
 }
 
 void nameEscape(int32_t* open) {
-    InputState::clearTyped();
+    inputState.clearTyped();
     *open = 0;
 }
-void saveEscape() { nameEscape(&InputState::enteringSaveName); }
-void loadEscape() { nameEscape(&InputState::enteringLoadName); }
+void saveEscape() { nameEscape(&inputState.enteringSaveName); }
+void loadEscape() { nameEscape(&inputState.enteringLoadName); }
 
 void quitEnter() {
-    if (InputState::typedLength == 3 && std::memcmp(InputState::typedText, "yes", 3) == 0) {
-        windowSeam::exitProcess(0);
+    if (inputState.typedLength == 3 && std::memcmp(inputState.typedText, "yes", 3) == 0) {
+        windowSeam.exitProcess(0);
         return;
     }
-    GameState::paused = 0;
-    InputState::clearTyped();
+    gameState.paused = 0;
+    inputState.clearTyped();
 }
-void quitEscape() { windowSeam::exitProcess(0); }
+void quitEscape() { windowSeam.exitProcess(0); }
 
 struct Prompt {
     int32_t* open;
@@ -78,11 +79,11 @@ struct Prompt {
 
 // In the order they are asked: at most one is open at a time.
 const Prompt prompts[] = {
-    {&InputState::enteringSaveName, "Type the name of the file you want to write to.", saveEnter,
+    {&inputState.enteringSaveName, "Type the name of the file you want to write to.", saveEnter,
      saveEscape},
-    {&InputState::enteringLoadName, "Type the name of the file you want to read from.", loadEnter,
+    {&inputState.enteringLoadName, "Type the name of the file you want to read from.", loadEnter,
      loadEscape},
-    {&GameState::paused, "Enter 'yes' to quit.  Press enter to continue otherwise.", quitEnter,
+    {&gameState.paused, "Enter 'yes' to quit.  Press enter to continue otherwise.", quitEnter,
      quitEscape},
 };
 

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "model/block.h"
+#include "suggest/display_well.h"
 #include "suggest/rule_book.h"
 
 namespace {
@@ -17,9 +18,7 @@ char cellChar(int32_t value) {
 }
 
 std::string hintLine() {
-    displayWell.clear();
-    blankHintText();
-    runRuleBook();
+    composeDisplayWell(true);
     std::size_t length = strnlen(hintText, HintTextSize);
     while (length > 0 && hintText[length - 1] == ' ') --length;
     if (length == 0) return "hint:\n";
@@ -34,8 +33,8 @@ std::string replayReport(long steps) {
     std::snprintf(line, sizeof line,
                   "steps: %ld\nscore: %d\nlevel: %d\nlayers: %d\ncheats: %d\nrunning: %d\n"
                   "replay: %d\nblock: %d %d %d %d %d\n",
-                  steps, GameState::score, GameState::level, GameState::layerCount,
-                  GameState::cheatsLeft, GameState::gameRunning, GameState::replayMode,
+                  steps, gameState.score, gameState.level, gameState.layerCount,
+                  gameState.cheatsLeft, gameState.gameRunning, gameState.replayMode,
                   fallingBlock.kind, fallingBlock.mode, fallingBlock.x, fallingBlock.y,
                   fallingBlock.z);
     out += line;

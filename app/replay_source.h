@@ -1,9 +1,11 @@
-// Playing a recorded game back: the file is read whole when it is loaded,
-// then one 4-character token is performed per step.
+// A recorded game to play back: the file is read whole when it is loaded,
+// then handed out one token at a time.
 #pragma once
 
 #include <cstddef>
 #include <string>
+
+#include "model/recording.h"
 
 // Larger files are refused.
 constexpr std::size_t MaxReplayBytes = 16 * 1024 * 1024;
@@ -18,10 +20,14 @@ extern ReplaySource replaySource;
 // Drops the loaded file and reads name whole; false (and nothing loaded)
 // when it cannot be read, is empty or is too large.
 bool loadReplay(const std::string& name);
-// Restarts the game and plays the loaded file from its start, silently.
-void beginReplay();
-// Performs the next token, or ends the playback at the end of the file or
-// at a token whose kind is damaged.
-void replayStep();
 // Drops the loaded file.
 void closeReplay();
+
+// One token as read: up to 4 characters, stopped early by a line break
+// (which is used up). ended: the file ended first, the token is dropped.
+struct ReplayToken {
+    char text[TokenLength] = {};
+    int length = 0;
+    bool ended = false;
+};
+ReplayToken readReplayToken();

@@ -1,26 +1,28 @@
-// The restart sequence: a fresh game in the same view, recorded from its
-// header.
+// The restart sequence, and the program's whole start state.
 #include "app/restart.h"
 
 #include "app/input_state.h"
-#include "app/replay_log.h"
-#include "app/sound_cue.h"
-#include "app/view_settings.h"
+#include "app/recording.h"
+#include "app/replay_source.h"
+#include "model/sound_cue.h"
+#include "render/view_settings.h"
 #include "app/window_seam.h"
 #include "model/block.h"
-#include "render/message_line.h"
+#include "model/message_line.h"
+#include "model/reset.h"
+#include "suggest/placement_search.h"
 
 void restartGame() {
-    if (GameState::soundOn) playCue(CueRestart);
+    playCue(CueRestart);
 
-    ViewSettings::angleX = ViewSettings::angleY = ViewSettings::angleZ = 0;
-    ViewSettings::navigating = 0;
-    GameState::hintsOn = 0;
-    GameState::replayMode = 0;
-    InputState::enteringSaveName = 0;
-    InputState::enteringLoadName = 0;
-    GameState::gameRunning = 1;
-    GameState::soundOn = 1;
+    viewSettings.angleX = viewSettings.angleY = viewSettings.angleZ = 0;
+    viewSettings.navigating = 0;
+    gameState.hintsOn = 0;
+    gameState.replayMode = 0;
+    inputState.enteringSaveName = 0;
+    inputState.enteringLoadName = 0;
+    gameState.gameRunning = 1;
+    gameState.soundOn = 1;
 
     settledWell.clear();
     displayWell.clear();
@@ -31,9 +33,19 @@ void restartGame() {
     postMessage("Hope you are enjoying Zandok.", 5);
 
     fallingBlock.next();
-    GameState::resetCounters();
+    gameState.resetCounters();
     writeReplayHeader();
 
-    GameState::gameRunning = 1;
-    windowSeam::redisplay();
+    gameState.gameRunning = 1;
+    windowSeam.redisplay();
+}
+
+void resetShell() {
+    resetModel();
+    keptPlacement = {};
+    viewSettings = {};
+    inputState = {};
+    windowSeam = {};
+    closeReplay();
+    closeRecording();
 }

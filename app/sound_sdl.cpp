@@ -14,7 +14,8 @@
 #include <vector>
 
 #include "app/sound_clips.h"
-#include "app/sound_cue.h"
+#include "model/seams.h"
+#include "model/sound_cue.h"
 
 namespace {
 
@@ -129,7 +130,7 @@ void playWithSdl(int id) {
 
 }  // namespace
 
-void installSoundBackend() { cuePlayer = playWithSdl; }
+void installSoundBackend() { seams.cuePlayer = playWithSdl; }
 
 void shutdownSoundBackend() {
     if (deviceState == SoundOpen) {

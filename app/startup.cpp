@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "app/view_settings.h"
-#include "render/message_line.h"
+#include "render/view_settings.h"
+#include "model/message_line.h"
 
 namespace {
 
@@ -54,11 +54,11 @@ void postGreeting() {
 void applyCommandLine(int argc, char** argv) {
     if (argc != 10) return;
     float* const targets[9] = {
-        &ViewSettings::eye[0],    &ViewSettings::eye[1],    &ViewSettings::eye[2],
-        &ViewSettings::centre[0], &ViewSettings::centre[1], &ViewSettings::centre[2],
-        &ViewSettings::up[0],     &ViewSettings::up[1],     &ViewSettings::up[2]};
+        &viewSettings.eye[0],    &viewSettings.eye[1],    &viewSettings.eye[2],
+        &viewSettings.centre[0], &viewSettings.centre[1], &viewSettings.centre[2],
+        &viewSettings.up[0],     &viewSettings.up[1],     &viewSettings.up[2]};
     for (int i = 0; i < 9; ++i) *targets[i] = realArgument(argv[i + 1]);
     // The light takes the whole-number parts of the eye's numbers.
     for (int i = 0; i < 3; ++i)
-        ViewSettings::light[i] = static_cast<float>(wholeArgument(argv[i + 1]));
+        viewSettings.light[i] = static_cast<float>(wholeArgument(argv[i + 1]));
 }

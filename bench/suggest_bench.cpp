@@ -7,7 +7,7 @@
 #include <string>
 
 #include "model/block.h"
-#include "render/message_line.h"
+#include "model/message_line.h"
 #include "suggest/placement_search.h"
 #include "suggest/rule_book.h"
 #include "suggest/rule_table.h"
@@ -38,19 +38,19 @@ void freshSearch(benchmark::State& state, int kind, bool halfFull) {
     const int32_t x = fallingBlock.x, y = fallingBlock.y, z = fallingBlock.z;
     for (auto _ : state) {
         fallingBlock.x = x, fallingBlock.y = y, fallingBlock.z = z, fallingBlock.mode = 0;
-        GameState::boardChanged = 1;
+        gameState.boardChanged = 1;
         placementSearch();
-        benchmark::DoNotOptimize(bestY);
+        benchmark::DoNotOptimize(keptPlacement.bestY);
         // The gap filling posts its message on every search.
         messageLine.queue.clear();
     }
-    state.SetLabel("rests at y=" + std::to_string(bestY));
+    state.SetLabel("rests at y=" + std::to_string(keptPlacement.bestY));
 }
 
 // One frame of the rule book for a rule that finds no place in the well.
 void notFoundFrame(benchmark::State& state, int rule) {
     settledWell.clear();
-    GameState::hintsOn = 1;
+    gameState.hintsOn = 1;
     fallingBlock.kind = suggestionRules[rule].kind;
     fallingBlock.mode = suggestionRules[rule].mode;
     for (auto _ : state) {
@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
     }
     // Every rule that the empty well gives no place: each scans all its
     // corners, and the empty well lets every corner read all its shape.
-    GameState::hintsOn = 1;
+    gameState.hintsOn = 1;
     settledWell.clear();
     for (int rule = 0; rule < SuggestionRuleCount; ++rule) {
         fallingBlock.kind = suggestionRules[rule].kind;

@@ -5,7 +5,7 @@
 #include "model/seams.h"
 
 Block::Block(Well& w) : well(w) {
-    seams::seedRandom(static_cast<unsigned>(nowSeconds()));
+    seams.seedRandom(static_cast<unsigned>(nowSeconds()));
     next();
 }
 
@@ -38,7 +38,7 @@ void kindWeights(int32_t level, int32_t weights[KindCount]) {
 int16_t Block::weightedPick(const int32_t weights[KindCount]) {
     int32_t total = 0;
     for (int k = 0; k < KindCount; ++k) total += weights[k];
-    const int32_t r = seams::randomValue() % total;
+    const int32_t r = seams.randomValue() % total;
     int32_t reach = 0;
     for (int16_t k = 0; k < KindCount - 1; ++k) {
         reach += weights[k];
@@ -49,7 +49,7 @@ int16_t Block::weightedPick(const int32_t weights[KindCount]) {
 
 void Block::next() {
     int32_t weights[KindCount];
-    kindWeights(GameState::level, weights);
+    kindWeights(gameState.level, weights);
     kindQueue.push_back(weightedPick(weights));
     start(kindQueue.front());
     kindQueue.pop_front();
@@ -66,5 +66,5 @@ void Block::start(int16_t newKind) {
     mode = 0;
     build();
     // A kept placement belongs to the block it was computed for.
-    GameState::boardChanged = 1;
+    gameState.boardChanged = 1;
 }

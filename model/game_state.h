@@ -1,51 +1,49 @@
 // Game-wide values shared by every subsystem: the status word of the last
 // model operation, the counters of the game and the flags of what the
-// program is doing. Plain globals; nobody is notified when they change.
+// program is doing. Plain global values; nobody is notified when they change.
+// The initialisers are the values at program start.
 #pragma once
 
 #include <cstdint>
 
 enum StatusCode : int16_t { Ok = 0, OutOfWell = 1, Collision = 2, Landed = 3, GameOver = 4 };
 
-namespace GameState {
+struct GameState {
+    int16_t status = Ok;
+    int32_t score = 0;
+    int32_t level = 0;
+    int32_t layerCount = 0;
+    int32_t cheatsLeft = 5;
+    int32_t gameRunning = 1;
+    int32_t soundOn = 1;
+    int32_t replayMode = 0;
+    int32_t paused = 0;
+    int32_t hintsOn = 0;
+    int32_t boardChanged = 1;
+    // The wall-clock second the next gravity step is due; 0 makes the first
+    // idle pass step at once.
+    int64_t nextFallTime = 0;
 
-extern int16_t status;
-extern int32_t score;
-extern int32_t level;
-extern int32_t layerCount;
-extern int32_t cheatsLeft;
-extern int32_t gameRunning;
-extern int32_t soundOn;
-extern int32_t replayMode;
-extern int32_t paused;
-extern int32_t hintsOn;
-extern int32_t boardChanged;
-extern int64_t nextFallTime;
+    void addScore(int32_t n) { score += n; }
+    int32_t getScore() const { return score; }
+    void setScore(int32_t n) { score = n; }
+    void addLevel(int32_t n) { level += n; }
+    int32_t getLevel() const { return level; }
+    int32_t fallInterval() const { return 6 - level; }
+    void addLayers(int32_t n) { layerCount += n; }
+    int32_t getLayers() const { return layerCount; }
+    void setLayers(int32_t n) { layerCount = n; }
+    void addCheats(int32_t n) { cheatsLeft += n; }
+    int32_t getCheats() const { return cheatsLeft; }
+    void useCheat() { cheatsLeft -= 1; }
+    // Score, level, layers and cheats back to their start values.
+    void resetCounters();
+};
 
-constexpr int32_t startCheats = 5;
-
-inline void addScore(int32_t n) { score += n; }
-inline int32_t getScore() { return score; }
-inline void setScore(int32_t n) { score = n; }
-inline void addLevel(int32_t n) { level += n; }
-inline int32_t getLevel() { return level; }
-inline int32_t fallInterval() { return 6 - level; }
-inline void addLayers(int32_t n) { layerCount += n; }
-inline int32_t getLayers() { return layerCount; }
-inline void setLayers(int32_t n) { layerCount = n; }
-inline void addCheats(int32_t n) { cheatsLeft += n; }
-inline int32_t getCheats() { return cheatsLeft; }
-inline void useCheat() { cheatsLeft -= 1; }
-void resetCounters();
-
-// Every value back to its program-start setting (tests and tools start
-// from here; the game itself only uses the restart sequence).
-void resetAll();
-
-}  // namespace GameState
+inline GameState gameState;
 
 // Status operations: the status is sticky until reset or assigned.
-inline void setStatus(StatusCode s) { GameState::status = s; }
-inline bool statusFailed() { return GameState::status != Ok; }
-inline void resetStatus() { GameState::status = Ok; }
-inline StatusCode getStatus() { return static_cast<StatusCode>(GameState::status); }
+inline void setStatus(StatusCode s) { gameState.status = s; }
+inline bool statusFailed() { return gameState.status != Ok; }
+inline void resetStatus() { gameState.status = Ok; }
+inline StatusCode getStatus() { return static_cast<StatusCode>(gameState.status); }

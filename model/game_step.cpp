@@ -2,11 +2,11 @@
 // the game.
 #include "model/game_step.h"
 
-#include "app/replay_log.h"
-#include "app/sound_cue.h"
+#include "model/recording.h"
+#include "model/sound_cue.h"
 #include "model/block.h"
 #include "model/motion.h"
-#include "render/message_line.h"
+#include "model/message_line.h"
 
 namespace {
 
@@ -20,17 +20,17 @@ const char* const wonText = "Congratulations! You have won the game!";
 bool landBlock() {
     resetStatus();
     fallingBlock.incY();
-    if (GameState::soundOn && GameState::gameRunning) playCue(CueLand);
+    playCue(CueLand);
     showUrgentMessage("weeeEee", 2);
     settledWell.mergeSettled(blockWell);
-    if (!GameState::replayMode) fallingBlock.next();
+    if (!gameState.replayMode) fallingBlock.next();
     testBlockFit();
     return statusFailed();
 }
 
 void endGame(SoundCue cue) {
-    GameState::gameRunning = 0;
-    if (GameState::soundOn) playCue(cue);
+    gameState.gameRunning = 0;
+    playCue(cue);
 }
 
 }  // namespace
@@ -41,12 +41,12 @@ void gameStep() {
     testBlockFit();
     if (!statusFailed()) {
         // Playback writes the tokens it performs itself, exactly as read.
-        if (!GameState::replayMode) recordAction("drop");
+        if (!gameState.replayMode) recordAction("drop");
         return;
     }
 
     const bool overlaps = landBlock();
-    if (overlaps && !GameState::replayMode) {
+    if (overlaps && !gameState.replayMode) {
         setStatus(GameOver);
         showUrgentMessage(gameOverText, 25);
         postMessage(gameOverText, 25);
@@ -56,12 +56,12 @@ void gameStep() {
     }
 
     setStatus(Landed);
-    if (!GameState::replayMode) recordKindToken("CT ", fallingBlock.kind);
+    if (!gameState.replayMode) recordKindToken("CT ", fallingBlock.kind);
     settledWell.clearFullLayers();
-    GameState::boardChanged = 1;
+    gameState.boardChanged = 1;
     // A landing can lift the level past 6 at once (cheat-filled layers are
     // cleared with the landing's own), so the win is "6 or more".
-    if (GameState::level < winLevel) return;
+    if (gameState.level < winLevel) return;
 
     showUrgentMessage(wonText, 10);
     postMessage(wonText, 10);

@@ -2,7 +2,8 @@
 // built in this order: the wells and the kind queue before the falling
 // block, whose construction draws the first kind and paints it.
 #include "model/block.h"
-#include "model/seams.h"
+#include "model/message_line.h"
+#include "model/reset.h"
 
 Well settledWell(WellWidth, WellHeight, WellDepth);
 Well blockWell(WellWidth, WellHeight, WellDepth);
@@ -13,7 +14,10 @@ std::deque<int16_t> kindQueue;
 
 Block fallingBlock(blockWell);
 
-namespace {
-// The first idle pass makes the first gravity step at once.
-const bool fallTimeSet = (GameState::nextFallTime = nowSeconds(), true);
-}  // namespace
+void resetModel() {
+    gameState = GameState{};
+    messageLine = MessageLine{};
+    for (Well* well : {&settledWell, &blockWell, &displayWell, &searchWell}) well->clear();
+    kindQueue.clear();
+    fallingBlock.start(bar);
+}

@@ -1,5 +1,5 @@
 // Full layers: removal, points, level and the cheat counter.
-#include "app/sound_cue.h"
+#include "model/sound_cue.h"
 #include "model/well.h"
 
 namespace {
@@ -35,16 +35,16 @@ void Well::clearFullLayers() {
     }
     if (removed == 0) return;
 
-    GameState::addLayers(removed);
-    GameState::addScore(layerPoints[removed < 4 ? removed : 4]);
-    GameState::addCheats(removed);
-    while (GameState::layerCount >= 10) {
-        GameState::addLevel(1);
+    gameState.addLayers(removed);
+    gameState.addScore(layerPoints[removed < 4 ? removed : 4]);
+    gameState.addCheats(removed);
+    while (gameState.layerCount >= 10) {
+        gameState.addLevel(1);
         playCue(CueLevelUp);
-        GameState::layerCount -= 10;
+        gameState.layerCount -= 10;
     }
-    while (GameState::score >= 10000) {
-        GameState::score -= 10000;
-        GameState::addCheats(1);
+    while (gameState.score >= 10000) {
+        gameState.score -= 10000;
+        gameState.addCheats(1);
     }
 }

@@ -1,8 +1,8 @@
 // Player moves of the falling block, judged after the fact by the fit test.
 #include "model/motion.h"
 
-#include "app/replay_log.h"
-#include "app/sound_cue.h"
+#include "model/recording.h"
+#include "model/sound_cue.h"
 #include "model/block.h"
 
 namespace {
@@ -29,14 +29,14 @@ void moveBlock(Move move) {
     resetStatus();
     recordAction(rule.word);
     (fallingBlock.*rule.apply)();
-    if (GameState::soundOn) playCue(CueMove);
+    playCue(CueMove);
     testBlockFit();
     if (statusFailed()) (fallingBlock.*rule.undo)();
 }
 
 void turnBlock() {
     recordAction("incM");
-    if (GameState::soundOn) playCue(CueRotate);
+    playCue(CueRotate);
     const int16_t startMode = fallingBlock.mode;
     // Bounded by the mode count so that a mode outside the cycle cannot
     // keep the loop going.

@@ -1,6 +1,6 @@
 // The well: a grid of cells that holds every piece of game geometry (the
 // settled stack, the falling block, the frame's picture, the search board).
-// Out-of-grid access is reported through GameState::status, never by
+// Out-of-grid access is reported through gameState.status, never by
 // touching memory outside the array.
 #pragma once
 
@@ -65,9 +65,6 @@ struct Well {
 
     bool hasGap() const;
     void fillGaps();
-
-    // Supplied by the renderer: hands every non-empty cell to drawCell.
-    void drawCells() const;
 };
 
 // The four game-wide wells.

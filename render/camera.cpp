@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/view_settings.h"
+#include "render/view_settings.h"
 
 namespace {
 
@@ -116,8 +116,8 @@ void orthoProjection(float left, float right, float bottom, float top, float nea
 void setProjection() {
     glMatrixMode(GL_PROJECTION);
     loadIdentityMatrix();
-    if (ViewSettings::orthogonal) {
-        const float h = ViewSettings::zoom * 0.6f;
+    if (viewSettings.orthogonal) {
+        const float h = viewSettings.zoom * 0.6f;
         orthoProjection(-2 * h, 2 * h, -2 * h, 2 * h, 0, 12 * h);
     } else {
         frustumProjection(-0.6f, 0.6f, -0.6f, 0.6f, 0.6f * 0.9f, 0.6f * 6);
@@ -138,23 +138,23 @@ void lookAt(float eyeX, float eyeY, float eyeZ, float centreX, float centreY, fl
 void applyViewTransform() {
     loadIdentityMatrix();
     // Given under the identity, the light stays fixed to the viewer.
-    glLightfv(GL_LIGHT0, GL_POSITION, ViewSettings::light);
+    glLightfv(GL_LIGHT0, GL_POSITION, viewSettings.light);
     glLightfv(GL_LIGHT0, GL_DIFFUSE, lightDiffuse);
     glLightfv(GL_LIGHT0, GL_SPECULAR, lightSpecular);
 
-    const float* eye = ViewSettings::eye;
-    const float* centre = ViewSettings::centre;
-    const float* up = ViewSettings::up;
+    const float* eye = viewSettings.eye;
+    const float* centre = viewSettings.centre;
+    const float* up = viewSettings.up;
     lookAt(eye[0], eye[1], eye[2], centre[0], centre[1], centre[2], up[0], up[1], up[2]);
 
     // Auto-rotation turns one degree per drawn frame; angles set by the
     // mouse stay in effect whether or not the flag is on.
-    if (ViewSettings::rotateX) ++ViewSettings::angleX;
-    applyRotation(static_cast<float>(ViewSettings::angleX), 1, 0, 0);
-    if (ViewSettings::rotateY) ++ViewSettings::angleY;
-    applyRotation(static_cast<float>(ViewSettings::angleY), 0, 1, 0);
-    if (ViewSettings::rotateZ) ++ViewSettings::angleZ;
-    applyRotation(static_cast<float>(ViewSettings::angleZ), 0, 0, 1);
+    if (viewSettings.rotateX) ++viewSettings.angleX;
+    applyRotation(static_cast<float>(viewSettings.angleX), 1, 0, 0);
+    if (viewSettings.rotateY) ++viewSettings.angleY;
+    applyRotation(static_cast<float>(viewSettings.angleY), 0, 1, 0);
+    if (viewSettings.rotateZ) ++viewSettings.angleZ;
+    applyRotation(static_cast<float>(viewSettings.angleZ), 0, 0, 1);
 
     applyScale(WellScale, WellScale, WellScale);
     applyTranslation(-2, -10, -3);

@@ -3,7 +3,7 @@
 
 #include <GL/glut.h>
 
-#include "render/message_line.h"
+#include "model/message_line.h"
 #include "suggest/rule_book.h"
 
 void beginOverlay() {

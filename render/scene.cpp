@@ -4,12 +4,12 @@
 
 #include <GL/glut.h>
 
-#include "app/view_settings.h"
+#include "render/view_settings.h"
 #include "model/game_state.h"
 #include "model/well.h"
 #include "render/camera.h"
 #include "render/overlay.h"
-#include "suggest/rule_book.h"
+#include "suggest/display_well.h"
 
 namespace {
 
@@ -41,11 +41,20 @@ void drawCell(int32_t x, int32_t y, int32_t z, int32_t value) {
     glPushMatrix();
     glTranslatef(static_cast<float>(x), static_cast<float>(y), static_cast<float>(z));
     setCellColour(value);
-    if (ViewSettings::wireframe)
+    if (viewSettings.wireframe)
         glutWireCube(1.0);
     else
         glutSolidCube(1.0);
     glPopMatrix();
+}
+
+void drawCells(const Well& well) {
+    for (int32_t x = 0; x < well.width; ++x)
+        for (int32_t y = 0; y < well.height; ++y)
+            for (int32_t z = 0; z < well.depth; ++z) {
+                const int32_t value = well.cell(x, y, z);
+                if (value != 0) drawCell(x, y, z, value);
+            }
 }
 
 void drawGridlines() {
@@ -75,22 +84,15 @@ void drawFrame() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     setProjection();
     applyViewTransform();
-    if (ViewSettings::gridlines) drawGridlines();
+    if (viewSettings.gridlines) drawGridlines();
     // From here a unit cube at integer (x, y, z) fills exactly that cell.
     applyTranslation(0.5f, 0.5f, 0.5f);
 
     drawStatusLine();
     drawMessageLine();
-
-    resetStatus();
-    displayWell.clear();
-    blankHintText();
-    if (GameState::hintsOn == 1) runRuleBook();
+    composeDisplayWell(gameState.hintsOn == 1);
     drawHintLine();
-
-    // Settled cubes cover suggested cells, and the falling block covers both.
-    displayWell.overlay(settledWell, blockWell);
-    displayWell.drawCells();
+    drawCells(displayWell);
 }
 
 void displayFrame() {

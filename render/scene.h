@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "model/well.h"
+
 // The GLUT display callback: draws the frame and swaps the buffers.
 void displayFrame();
 // The whole frame into the back buffer, without the swap (tests and tools
@@ -13,5 +15,7 @@ void drawFrame();
 void drawGridlines();
 // One unit cube centred at (x, y, z), solid or wire, in the value's colour.
 void drawCell(int32_t x, int32_t y, int32_t z, int32_t value);
+// Every non-empty cell of the well as a cube, x outermost, z innermost.
+void drawCells(const Well& well);
 // The current colour for a cell value; values outside the table are white.
 void setCellColour(int32_t value);

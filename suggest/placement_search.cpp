@@ -11,11 +11,7 @@
 #include <algorithm>
 
 #include "model/block.h"
-
-int32_t bestX = 0;
-int32_t bestY = 0;
-int32_t bestZ = 0;
-int16_t bestMode = 0;
+#include "model/recording.h"
 
 namespace {
 
@@ -118,11 +114,9 @@ void leaveLastTrialBoard(int kind, int32_t startY) {
 
 void search(int32_t startY) {
     Block& block = fallingBlock;
-    bestX = block.x;
-    bestY = startY;
-    bestZ = block.z;
-    bestMode = block.mode;
-    GameState::boardChanged = 0;
+    KeptPlacement& kept = keptPlacement;
+    kept = {block.x, startY, block.z, block.mode};
+    gameState.boardChanged = 0;
 
     const bool baseHasGap = buildBase();
     const int kind = block.kind;
@@ -136,7 +130,7 @@ void search(int32_t startY) {
                 const TrialShape& s = trialShape(kind, mode);
                 int32_t y = 0;
                 if (!fall(s, x, startY, z, y) || leavesGap(s, x, y, z)) continue;
-                if (y < bestY) bestX = x, bestY = y, bestZ = z, bestMode = mode;
+                if (y < kept.bestY) kept = {x, y, z, mode};
             }
     leaveLastTrialBoard(kind, startY);
 }
@@ -144,15 +138,20 @@ void search(int32_t startY) {
 }  // namespace
 
 void placementSearch() {
-    const int16_t savedStatus = GameState::status;
+    const int16_t savedStatus = gameState.status;
     Block& block = fallingBlock;
     const int32_t startY = block.y;
-    if (GameState::boardChanged != 0 || startY < bestY) search(startY);
+    if (gameState.boardChanged != 0 || startY < keptPlacement.bestY) search(startY);
 
-    block.x = bestX;
-    block.y = bestY;
-    block.z = bestZ;
-    block.mode = bestMode;
+    block.x = keptPlacement.bestX;
+    block.y = keptPlacement.bestY;
+    block.z = keptPlacement.bestZ;
+    block.mode = keptPlacement.bestMode;
     block.build();
-    GameState::status = savedStatus;
+    gameState.status = savedStatus;
+}
+
+void placeByHint() {
+    recordAction("HINT");
+    placementSearch();
 }

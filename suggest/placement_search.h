@@ -4,11 +4,17 @@
 
 #include <cstdint>
 
-// The kept placement, reused until the board changes or the block sinks
-// below it.
-extern int32_t bestX;
-extern int32_t bestY;
-extern int32_t bestZ;
-extern int16_t bestMode;
+// The placement kept between searches, reused until the board changes or
+// the block sinks below it.
+struct KeptPlacement {
+    int32_t bestX = 0;
+    int32_t bestY = 0;
+    int32_t bestZ = 0;
+    int16_t bestMode = 0;
+};
+
+inline KeptPlacement keptPlacement;
 
 void placementSearch();
+// The "H" command: records "HINT", then the search.
+void placeByHint();

@@ -7,12 +7,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/view_settings.h"
+#include "render/view_settings.h"
 #include "model/game_state.h"
 #include "model/well.h"
 #include "render/overlay.h"
 #include "render/scene.h"
-#include "suggest/rule_book.h"
+#include "suggest/display_well.h"
 #include "tools/render_scenes.h"
 
 namespace {
@@ -34,11 +34,7 @@ double microsecondsOfBookkeeping(int frames) {
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < frames; ++i) {
         buildHudText();
-        resetStatus();
-        displayWell.clear();
-        blankHintText();
-        if (GameState::hintsOn == 1) runRuleBook();
-        displayWell.overlay(settledWell, blockWell);
+        composeDisplayWell(gameState.hintsOn == 1);
     }
     const std::chrono::duration<double, std::micro> spent =
         std::chrono::steady_clock::now() - start;
@@ -68,7 +64,7 @@ int main(int argc, char** argv) {
     std::printf(
         "full well, hints on: %.2f us per frame of status text, rule book and cell composition\n",
         microsecondsOfBookkeeping(frames * 10));
-    ViewSettings::wireframe = 1;
+    viewSettings.wireframe = 1;
     std::printf("full well, %d cubes, wireframe, gridlines: %.2f ms per frame\n", countCubes(),
                 millisecondsPerFrame(frames));
 
@@ -80,7 +76,7 @@ int main(int argc, char** argv) {
     settledWell.clear();
     std::printf("empty well, gridlines, text only: %.2f ms per frame\n",
                 millisecondsPerFrame(frames));
-    ViewSettings::gridlines = 0;
+    viewSettings.gridlines = 0;
     std::printf("empty well, no gridlines, text only: %.2f ms per frame\n",
                 millisecondsPerFrame(frames));
     return 0;

@@ -6,13 +6,14 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/view_settings.h"
+#include "render/view_settings.h"
 #include "model/block.h"
 #include "model/game_state.h"
 #include "model/well.h"
 #include "render/camera.h"
 #include "render/gl_setup.h"
-#include "render/message_line.h"
+#include "model/message_line.h"
+#include "model/reset.h"
 
 namespace {
 constexpr int WindowSize = 600;
@@ -30,9 +31,8 @@ void openToolWindow(int argc, char** argv) {
 }
 
 void screenshotScene() {
-    GameState::resetAll();
-    ViewSettings::reset();
-    resetMessageLine();
+    resetModel();
+    viewSettings = {};
     settledWell.clear();
     // Three layers, each with holes so that none is complete.
     for (int z = 0; z < WellDepth; ++z)
@@ -47,24 +47,23 @@ void screenshotScene() {
     fallingBlock.start(zblk);
     fallingBlock.incM();
     for (int i = 0; i < 7; ++i) fallingBlock.decY();
-    GameState::level = 1;
-    GameState::score = 130;
-    GameState::layerCount = 13;
-    GameState::cheatsLeft = 4;
-    GameState::hintsOn = 1;
+    gameState.level = 1;
+    gameState.score = 130;
+    gameState.layerCount = 13;
+    gameState.cheatsLeft = 4;
+    gameState.hintsOn = 1;
     postMessage("Welcome to 3D Zandok.  Press '?' to show all keys.", 4);
 }
 
 void fullWellScene() {
-    GameState::resetAll();
-    ViewSettings::reset();
-    resetMessageLine();
+    resetModel();
+    viewSettings = {};
     postMessage("", 1);
     for (int z = 0; z < WellDepth; ++z)
         for (int y = 0; y < WellHeight; ++y)
             for (int x = 0; x < WellWidth; ++x) settledWell.setCell(x, y, z, SettledCube);
     blockWell.clear();
-    GameState::hintsOn = 1;
+    gameState.hintsOn = 1;
 }
 
 bool saveBackBuffer(const std::string& path) {

@@ -5,8 +5,9 @@
 #include <cstring>
 #include <string>
 
-#include "app/replay_log.h"
+#include "app/recording.h"
 #include "app/replay_report.h"
+#include "app/playback.h"
 #include "app/replay_source.h"
 #include "model/game_state.h"
 
@@ -44,7 +45,7 @@ int main(int argc, char** argv) {
     beginReplay();
 
     long steps = 0;
-    while (GameState::gameRunning && GameState::replayMode) {
+    while (gameState.gameRunning && gameState.replayMode) {
         replayStep();
         ++steps;
     }

@@ -12,13 +12,13 @@
 
 #include "app/commands.h"
 #include "app/input_state.h"
-#include "app/replay_log.h"
+#include "app/recording.h"
 #include "app/replay_source.h"
-#include "app/sound_cue.h"
-#include "app/view_settings.h"
+#include "model/sound_cue.h"
+#include "render/view_settings.h"
 #include "app/window_seam.h"
 #include "model/block.h"
-#include "render/message_line.h"
+#include "model/message_line.h"
 #include "tests/support/test_support.h"
 
 using namespace testing_support;
@@ -45,8 +45,8 @@ protected:
     void TearDown() override { closeRecording(); }
     void reset() {
         resetGame();
-        InputState::reset();
-        ViewSettings::reset();
+        inputState.reset();
+        viewSettings.reset();
         closeReplay();
         seamLog.clear();
         using namespace windowSeam;
@@ -73,7 +73,7 @@ protected:
     // Steps the playback until it stops; returns the steps made.
     static int playToEnd() {
         int n = 0;
-        while (GameState::gameRunning && GameState::replayMode && n < 100000) replayStep(), ++n;
+        while (gameState.gameRunning && gameState.replayMode && n < 100000) replayStep(), ++n;
         return n;
     }
 };

@@ -42,9 +42,9 @@ TEST_F(ShellTest, EveryCommandActsRecordsSoundsAndSpeaksByItsRules) {
              &cheatsLeft, 5, 4, false, "R"},
             {'7', "", "View Mode Corrected", 2, CueView, 0, &angleY, 123, 0, false, "R"},
             {'9', "", "Please input the name of the replay file to read from", 5, CueLoadReplay, 0,
-             &InputState::enteringLoadName, 0, 1, false, "R"},
+             &inputState.enteringLoadName, 0, 1, false, "R"},
             {'0', "", "Please enter the name of the recorded file", 5, CueSaveReplay, 0,
-             &InputState::enteringSaveName, 0, 1, false, "R"},
+             &inputState.enteringSaveName, 0, 1, false, "R"},
             {'q', "", "Game is paused.  Type 'yes' to quit, anything else to continue", 20,
              CuePause, 0, &paused, 0, 1, false, "R"},
             {'p', "INI0", "", 0, CueRestart, 0, &score, 7, 0, false, "RR"},
@@ -83,19 +83,19 @@ TEST_F(ShellTest, PromptsTakeEveryKeyUntilEnterOrEscAndOpenTheirFiles) {
         reset();
         press(keys);  // typed, not run
         // Closed, and the typed text emptied (unless the game ended).
-        const int open = InputState::enteringSaveName + InputState::enteringLoadName +
-                         (quits ? 0 : InputState::typedLength);
-        EXPECT_EQ(std::tuple(urgent(), seamLog, GameState::paused, recorded(),
-                             GameState::cheatsLeft, open),
+        const int open = inputState.enteringSaveName + inputState.enteringLoadName +
+                         (quits ? 0 : inputState.typedLength);
+        EXPECT_EQ(std::tuple(urgent(), seamLog, gameState.paused, recorded(),
+                             gameState.cheatsLeft, open),
                   std::tuple(question, quits ? "RX0" : "R", +quits, "", 5, 0))
             << keys;
     }
     reset();
     press("0" + std::string(97, 'k'));
-    EXPECT_EQ(std::tuple(messageLine.urgentText, InputState::typedLength),
-              std::tuple(InputState::typedText, 97));  // shown as it is typed
+    EXPECT_EQ(std::tuple(messageLine.urgentText, inputState.typedLength),
+              std::tuple(inputState.typedText, 97));  // shown as it is typed
     press("kab");                                      // the 98th empties the text
-    EXPECT_STREQ(InputState::typedText, "ab");
+    EXPECT_STREQ(inputState.typedText, "ab");
     namespace fs = std::filesystem;
     const fs::path here = fs::current_path(), dir = tempPath("cwd");
     fs::remove_all(dir), fs::create_directory(dir), fs::current_path(dir);
@@ -109,8 +109,8 @@ TEST_F(ShellTest, PromptsTakeEveryKeyUntilEnterOrEscAndOpenTheirFiles) {
     for (const std::string& name : {tempPath("missing.txt"), temp("game.txt", "INI2") + '\0'}) {
         reset();
         press("d9" + name + "\r");
-        EXPECT_EQ(std::tuple(urgent(), messageLine.urgentEnd - fakeNow, GameState::replayMode,
-                             InputState::enteringLoadName, recorded()),
+        EXPECT_EQ(std::tuple(urgent(), messageLine.urgentEnd - fakeNow, gameState.replayMode,
+                             inputState.enteringLoadName, recorded()),
                   std::tuple("File cannot be read", 5, 0, 0, "incX"))
             << name;
     }
@@ -158,19 +158,19 @@ TEST_F(ShellTest, MouseAndSpecialKeysSteerNavigateAndGiveTheirKeys) {
         {269, 11, 0, "decX", 269}, {270, 11, 0, "decZ", 270},  {359, 0, 11, "incX", 359},
         {725, 0, 0, "", 5},        {-450, 11, 0, "decZ", 270}, {-1, -11, 0, "incZ", 359}};
     for (const auto& [angle, dx, dy, word, stored] : rows) {
-        reset(), ViewSettings::angleY = angle;
+        reset(), viewSettings.angleY = angle;
         onMouseDrag(300 + dx, 300 + dy);  // the last position starts at the centre
-        EXPECT_EQ(std::tuple(recorded(), ViewSettings::angleY, seamLog.back()),
+        EXPECT_EQ(std::tuple(recorded(), viewSettings.angleY, seamLog.back()),
                   std::tuple(word, stored, 'R'))
             << angle << " " << dx << " " << dy;
     }
-    reset(), ViewSettings::navigating = 1;  // whole degrees, and the zoom clamped
+    reset(), viewSettings.navigating = 1;  // whole degrees, and the zoom clamped
     const std::tuple<int, int, int, long> moves[] = {
         {300, 0, 180, 90}, {600, 0, 540, 90},  {1, 0, 540, 90},    {-5, 0, 537, 90},
         {0, 60, 537, 100}, {0, 500, 537, 100}, {0, -120, 537, 80}, {0, -500, 537, 60}};
     for (const auto& [dx, dy, angle, zoom] : moves) {  // zoom in hundredths
-        onMouseDrag(InputState::lastMouseX + dx, InputState::lastMouseY + dy);
-        EXPECT_EQ(std::tuple(ViewSettings::angleY, std::lround(ViewSettings::zoom * 100)),
+        onMouseDrag(inputState.lastMouseX + dx, inputState.lastMouseY + dy);
+        EXPECT_EQ(std::tuple(viewSettings.angleY, std::lround(viewSettings.zoom * 100)),
                   std::tuple(angle, zoom))
             << dx << " " << dy;
     }
@@ -178,7 +178,7 @@ TEST_F(ShellTest, MouseAndSpecialKeysSteerNavigateAndGiveTheirKeys) {
     reset();
     // The right press turns; every button event moves the last position.
     onMouseButton(2, 0, 120, 130), onMouseButton(2, 1, 140, 150), onMouseButton(0, 0, 5, 6);
-    EXPECT_EQ(std::tuple(InputState::lastMouseX, InputState::lastMouseY), std::tuple(5, 6));
+    EXPECT_EQ(std::tuple(inputState.lastMouseX, inputState.lastMouseY), std::tuple(5, 6));
     for (int code : {KeyRight, KeyLeft, KeyDown, KeyUp, KeyF1, KeyHome, KeyEnd})
         onSpecialKey(code, 0, 0);
     EXPECT_EQ(std::tuple(recorded(), seamLog, messageLine.queue.size(), playedCues),
@@ -194,25 +194,25 @@ TEST_F(ShellTest, IdleRunsGravityOnAWholeSecondScheduleOrOneReplayTokenPerPass) 
         {0, 0, 0, 1, 6}, {5, 0, 0, 1, 1},    {1, 0, 0, 2, 6}, {100, 0, 0, 3, 6},
         {0, 0, 0, 3, 6}, {20, 1, 0, 3, -14}, {0, 0, 0, 4, 6}, {6, 0, 5, 5, 1}};
     for (const auto& [seconds, paused, level, fallen, due] : passes) {
-        fakeNow += seconds, GameState::paused = paused, GameState::level = level;
+        fakeNow += seconds, gameState.paused = paused, gameState.level = level;
         onIdle();
-        EXPECT_EQ(std::tuple(top - fallingBlock.y, GameState::nextFallTime - fakeNow),
+        EXPECT_EQ(std::tuple(top - fallingBlock.y, gameState.nextFallTime - fakeNow),
                   std::tuple(fallen, due))
             << seconds << " " << paused << " " << level;
     }
-    const int64_t due = GameState::nextFallTime;
+    const int64_t due = gameState.nextFallTime;
 
     ASSERT_TRUE(loadReplay(temp("r.txt", "INI1dropdecXdecZ")));
-    GameState::replayMode = 1, onIdle();
-    GameState::paused = 1, onIdle(), GameState::paused = 0;
+    gameState.replayMode = 1, onIdle();
+    gameState.paused = 1, onIdle(), gameState.paused = 0;
     EXPECT_EQ(recorded(), "INI1");  // one token per pass, none while paused
     press(" 0ab");                  // the fall key plays a token; an open name prompt takes none
     onIdle();
-    EXPECT_EQ(std::tuple(recorded(), std::string(InputState::typedText)),
+    EXPECT_EQ(std::tuple(recorded(), std::string(inputState.typedText)),
               std::tuple("INI1dropdecX", "ab"));
     seamLog.clear();
     onIdle(), onIdle(), onIdle();  // the last, after the end, only synchronises and redraws
-    EXPECT_EQ(std::tuple(GameState::replayMode, GameState::gameRunning, GameState::nextFallTime,
+    EXPECT_EQ(std::tuple(gameState.replayMode, gameState.gameRunning, gameState.nextFallTime,
                          seamLog, recorded()),
               std::tuple(0, 0, due, "SCRRSCRSCR", "INI1dropdecXdecZ"));  // gravity did not run
 }
@@ -222,19 +222,19 @@ TEST_F(ShellTest, KeysDuringPlaybackAndIntoAnOpenPrompt) {
     // leaves the gravity schedule alone.
     ASSERT_TRUE(loadReplay(temp("r.txt", "INI1dropdrop")));
     beginReplay();
-    const int64_t due = GameState::nextFallTime;
+    const int64_t due = gameState.nextFallTime;
     press(" ");
-    EXPECT_EQ(std::tuple(fallingBlock.kind, GameState::nextFallTime), std::tuple(b4, due));
+    EXPECT_EQ(std::tuple(fallingBlock.kind, gameState.nextFallTime), std::tuple(b4, due));
     press("9");
-    EXPECT_EQ(std::tuple(GameState::replayMode, InputState::enteringLoadName, GameState::soundOn),
+    EXPECT_EQ(std::tuple(gameState.replayMode, inputState.enteringLoadName, gameState.soundOn),
               std::tuple(0, 1, 1));
     // Arrow keys and drags type their letters into the open prompt.
     press("\x1b"), press("q");
     onSpecialKey(KeyLeft, 0, 0), onSpecialKey(KeyDown, 0, 0), onMouseDrag(320, 300);
-    EXPECT_EQ(std::tuple(std::string(InputState::typedText), GameState::paused),
+    EXPECT_EQ(std::tuple(std::string(inputState.typedText), gameState.paused),
               std::tuple("axd", 1));
     // Home and End sound only with sound on.
-    GameState::soundOn = 0, playedCues.clear();
+    gameState.soundOn = 0, playedCues.clear();
     onSpecialKey(KeyHome, 0, 0), onSpecialKey(KeyEnd, 0, 0);
     EXPECT_TRUE(playedCues.empty());
 }

@@ -34,11 +34,11 @@ TEST_F(ShellTest, CommandLineSetsTheCameraAndTheLightFromNineNumbers) {
         std::vector<char*> argv = {const_cast<char*>("zandok")};
         for (const char* a : c.args) argv.push_back(const_cast<char*>(a));
         applyCommandLine(static_cast<int>(argv.size()), argv.data());
-        EXPECT_FLOAT_EQ(ViewSettings::eye[0], c.eye0) << c.args[0];
-        EXPECT_FLOAT_EQ(ViewSettings::centre[1], c.centre1) << c.args[0];
-        EXPECT_FLOAT_EQ(ViewSettings::up[2], c.up2) << c.args[0];
-        EXPECT_FLOAT_EQ(ViewSettings::light[0], c.light0) << c.args[0];
-        EXPECT_FLOAT_EQ(ViewSettings::light[1], c.light1) << c.args[0];
-        EXPECT_EQ(ViewSettings::light[3], 0.0f);
+        EXPECT_FLOAT_EQ(viewSettings.eye[0], c.eye0) << c.args[0];
+        EXPECT_FLOAT_EQ(viewSettings.centre[1], c.centre1) << c.args[0];
+        EXPECT_FLOAT_EQ(viewSettings.up[2], c.up2) << c.args[0];
+        EXPECT_FLOAT_EQ(viewSettings.light[0], c.light0) << c.args[0];
+        EXPECT_FLOAT_EQ(viewSettings.light[1], c.light1) << c.args[0];
+        EXPECT_EQ(viewSettings.light[3], 0.0f);
     }
 }

@@ -5,8 +5,7 @@
 #include <set>
 #include <tuple>
 
-#include "app/replay_log.h"
-#include "app/sound_cue.h"
+#include "model/sound_cue.h"
 #include "model/block.h"
 #include "model/motion.h"
 #include "tests/support/test_support.h"
@@ -39,7 +38,7 @@ void place(int kind, int mode, int x, int y, int z) {
     fallingBlock.build();
 }
 
-using BlockTest = RecordedGame;
+using BlockTest = FreshGame;
 
 }  // namespace
 
@@ -79,12 +78,12 @@ TEST_F(BlockTest, StartCellsOfEveryKind) {
     };
     for (int k = 0; k < KindCount; ++k) {
         fallingBlock.mode = 5;
-        GameState::boardChanged = 0;
+        gameState.boardChanged = 0;
         startKind(k);
         EXPECT_EQ(occupied(blockWell), starts[k]) << k;
         EXPECT_EQ(fallingBlock.mode, 0);
         EXPECT_EQ(getStatus(), Ok);
-        EXPECT_EQ(GameState::boardChanged, 1) << "a new block makes the kept placement stale";
+        EXPECT_EQ(gameState.boardChanged, 1) << "a new block makes the kept placement stale";
     }
     fallingBlock.start(7);
     fallingBlock.start(-1);
@@ -121,7 +120,7 @@ TEST_F(BlockTest, WeightedPickBuckets) {
     EXPECT_TRUE(std::equal(six, six + KindCount, seven));
     EXPECT_EQ(six[bar], 2);
 
-    GameState::level = 5;
+    gameState.level = 5;
     scriptRandom({35});  // lh at level 5, b4 at level 0
     fallingBlock.next();
     EXPECT_EQ(fallingBlock.kind, lh);
@@ -142,9 +141,9 @@ TEST_F(BlockTest, MovesAreRecordedSoundedAndUndoneWhenRefused) {
         EXPECT_EQ(fallingBlock.z, s.z);
     }
     EXPECT_EQ(occupied(blockWell), box(3, 3, 19, 19, 1, 4)) << "repainted where it stands";
-    EXPECT_EQ(readFile(recording), "decXdecXincZdecZincXincXincX");
+    EXPECT_EQ(recordedTokens, "decXdecXincZdecZincXincXincX");
     EXPECT_EQ(playedCues, std::vector<int>(7, CueMove));
-    GameState::soundOn = 0;
+    gameState.soundOn = 0;
     moveBlock(Move::MinusX);
     turnBlock();
     EXPECT_EQ(playedCues.size(), 7u);
@@ -156,7 +155,7 @@ TEST_F(BlockTest, TurnTakesTheNextModeThatFits) {
     turnBlock();  // mode 2 pokes out of the side
     EXPECT_EQ(fallingBlock.mode, 0);
     EXPECT_EQ(getStatus(), Ok);
-    EXPECT_EQ(readFile(recording), "incMincM");
+    EXPECT_EQ(recordedTokens, "incMincM");
     EXPECT_EQ(playedCues, (std::vector<int>{CueRotate, CueRotate}));
 
     startKind(lh);  // walled in: no other mode fits

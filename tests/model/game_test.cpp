@@ -4,20 +4,19 @@
 
 #include <algorithm>
 
-#include "app/replay_log.h"
-#include "app/sound_cue.h"
+#include "model/sound_cue.h"
 #include "model/block.h"
 #include "model/cheat.h"
 #include "model/game_step.h"
 #include "model/motion.h"
-#include "render/message_line.h"
+#include "model/message_line.h"
 #include "tests/support/test_support.h"
 
 using namespace testing_support;
 
 namespace {
 
-using GameTest = RecordedGame;
+using GameTest = FreshGame;
 
 // Layer 0 full but for the four cells a bar dropped at x, z 2..5 fills.
 void layerWaitingForBar(int x) {
@@ -49,7 +48,6 @@ void fillTwoLayersWithCubes() {
 
 TEST_F(GameTest, FallThenLandAndRecordTheNextKind) {
     startKind(lh);
-    writeReplayHeader();
     fallingBlock.y = 2;
     fallingBlock.build();
     gameStep();
@@ -61,20 +59,20 @@ TEST_F(GameTest, FallThenLandAndRecordTheNextKind) {
     EXPECT_EQ(getStatus(), Landed);
     EXPECT_EQ(settledWell.cell(3, 0, 4), SettledCube);
     EXPECT_EQ(fallingBlock.kind, zblk);
-    EXPECT_EQ(readFile(recording), "INI4dropincXdropCT 6");
+    EXPECT_EQ(recordedTokens, "dropincXdropCT 6");
     EXPECT_STREQ(currentMessage(), "weeeEee");
     EXPECT_EQ(playedCues, (std::vector<int>{CueMove, CueLand}));
-    EXPECT_EQ(GameState::gameRunning, 1);
+    EXPECT_EQ(gameState.gameRunning, 1);
 }
 
 TEST_F(GameTest, LayerIsClearedAfterTheNextKindIsDrawnAtTheOldLevel) {
     layerWaitingForBar(2);
-    GameState::layerCount = 9;
+    gameState.layerCount = 9;
     scriptRandom({22});  // b4 at level 0, base3 at level 1
     gameStep();
     EXPECT_EQ(fallingBlock.kind, b4);
-    EXPECT_EQ(GameState::level, 1);
-    EXPECT_EQ(GameState::score, 10);
+    EXPECT_EQ(gameState.level, 1);
+    EXPECT_EQ(gameState.score, 10);
     EXPECT_FALSE(settledWell.isLayerFull(0));
 }
 
@@ -83,9 +81,9 @@ TEST_F(GameTest, OverlappingNewBlockEndsTheGameBeforeClearing) {
     fillSettled({{2, 19, 3}});  // under the next bar's start cells
     gameStep();
     EXPECT_EQ(getStatus(), GameOver);
-    EXPECT_EQ(GameState::gameRunning, 0);
+    EXPECT_EQ(gameState.gameRunning, 0);
     EXPECT_TRUE(settledWell.isLayerFull(0)) << "no layer is cleared";
-    EXPECT_EQ(readFile(recording), "") << "game over writes no token";
+    EXPECT_EQ(recordedTokens, "") << "game over writes no token";
     EXPECT_EQ(playedCues, (std::vector<int>{CueLand, CueGameOver}));
     const char* gameOver = "Game Over. Press 'q' to quit or press 'p' to start over";
     EXPECT_STREQ(currentMessage(), gameOver);
@@ -99,13 +97,13 @@ TEST_F(GameTest, LevelSixOrMoreWins) {
     // 9 + 1 layers reach level 6; 9 + 11 (cheat-filled ones go along) reach 7.
     for (int extraLayers : {0, 10}) {
         resetGame();
-        GameState::level = 5, GameState::layerCount = 9;
+        gameState.level = 5, gameState.layerCount = 9;
         layerWaitingForBar(2);
         for (int y = 1; y <= extraLayers; ++y)
             for (int i = 0; i < 24; ++i) settledWell.setCell(i % 4, y, i / 4, SettledCube);
         gameStep();
-        EXPECT_EQ(GameState::level, extraLayers ? 7 : 6);
-        EXPECT_EQ(GameState::gameRunning, 0);
+        EXPECT_EQ(gameState.level, extraLayers ? 7 : 6);
+        EXPECT_EQ(gameState.gameRunning, 0);
         EXPECT_EQ(playedCues.back(), CueWin);
         EXPECT_STREQ(currentMessage(), "Congratulations! You have won the game!");
         EXPECT_EQ(blockWell.cell(2, 19, 2), 2) << "the new block stays visible";
@@ -113,30 +111,30 @@ TEST_F(GameTest, LevelSixOrMoreWins) {
 }
 
 TEST_F(GameTest, DuringReplayNoLandingEndsTheGameOrStartsABlock) {
-    GameState::replayMode = 1;
-    GameState::gameRunning = 0;  // and no landing cue in an ended game
+    gameState.replayMode = 1;
+    gameState.gameRunning = 0;  // and no landing cue in an ended game
     layerWaitingForBar(0);
     fillSettled({{2, 19, 3}});
     gameStep();
     EXPECT_EQ(getStatus(), Landed);
     EXPECT_TRUE(playedCues.empty());
     EXPECT_EQ(fallingBlock.y, 0);
-    EXPECT_EQ(readFile(recording), "") << "playback writes its tokens itself";
+    EXPECT_EQ(recordedTokens, "") << "playback writes its tokens itself";
 }
 
 TEST_F(GameTest, CheatFillsRecordsAndCounts) {
-    GameState::gameRunning = 0;  // works after the game has ended too
+    gameState.gameRunning = 0;  // works after the game has ended too
     fillSettled({{1, 3, 1}});
     cheatCommand();
     EXPECT_EQ(settledWell.cell(1, 2, 1), SettledCube);
-    EXPECT_EQ(GameState::cheatsLeft, 4);
+    EXPECT_EQ(gameState.cheatsLeft, 4);
     EXPECT_STREQ(currentMessage(), "OMG! You are such a cheater.  All holes are now filled");
-    GameState::cheatsLeft = 0;
+    gameState.cheatsLeft = 0;
     cheatCommand();
     EXPECT_EQ(settledWell.cell(1, 1, 1), 0);
-    EXPECT_EQ(GameState::cheatsLeft, 0);
+    EXPECT_EQ(gameState.cheatsLeft, 0);
     EXPECT_STREQ(currentMessage(), "Sorry, you cheated too much!");
-    EXPECT_EQ(readFile(recording), "ngap");
+    EXPECT_EQ(recordedTokens, "ngap");
     EXPECT_EQ(playedCues, (std::vector<int>{CueCheat, CueCheat})) << "the cue precedes the test";
 }
 
@@ -144,13 +142,13 @@ TEST_F(GameTest, WholeGameClearsLayersRisesALevelAndEndsInGameOver) {
     startKind(b4);
     scriptRandom(std::vector<int>(200, randomForKind(b4)));
     for (int round = 0; round < 5; ++round) fillTwoLayersWithCubes();
-    EXPECT_EQ(GameState::level, 1);
-    EXPECT_EQ(GameState::score, 5 * 40);
-    EXPECT_EQ(GameState::cheatsLeft, 15);
+    EXPECT_EQ(gameState.level, 1);
+    EXPECT_EQ(gameState.score, 5 * 40);
+    EXPECT_EQ(gameState.cheatsLeft, 15);
     EXPECT_EQ(std::count(settledWell.cells.get(), settledWell.cells.get() + WellCells, 0),
               WellCells);
     int landings = 0;
-    for (; GameState::gameRunning && landings < 20; ++landings) {
+    for (; gameState.gameRunning && landings < 20; ++landings) {
         resetStatus();
         stepUntilLanded();
     }
@@ -159,11 +157,11 @@ TEST_F(GameTest, WholeGameClearsLayersRisesALevelAndEndsInGameOver) {
 }
 
 TEST_F(GameTest, WholeGameReachesTheWin) {
-    GameState::level = 5, GameState::layerCount = 8;
+    gameState.level = 5, gameState.layerCount = 8;
     startKind(b4);
     scriptRandom(std::vector<int>(20, 10));  // b4 at level 5
     fillTwoLayersWithCubes();
-    EXPECT_EQ(GameState::level, 6);
-    EXPECT_EQ(GameState::gameRunning, 0);
+    EXPECT_EQ(gameState.level, 6);
+    EXPECT_EQ(gameState.gameRunning, 0);
     EXPECT_EQ(playedCues.back(), CueWin);
 }

@@ -1,7 +1,7 @@
 // The message line's timing, one frame a second with the settable clock.
 #include <gtest/gtest.h>
 
-#include "render/message_line.h"
+#include "model/message_line.h"
 #include "tests/support/test_support.h"
 
 using namespace testing_support;

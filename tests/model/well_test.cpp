@@ -1,19 +1,16 @@
 // The well grid: storage, bounds, whole-well operations, layers and gaps.
 #include <gtest/gtest.h>
 
-#include "app/sound_cue.h"
+#include "model/sound_cue.h"
 #include "model/well.h"
-#include "render/message_line.h"
+#include "model/message_line.h"
 #include "tests/support/test_support.h"
 
 using namespace testing_support;
 
 namespace {
 
-class WellTest : public ::testing::Test {
-protected:
-    void SetUp() override { resetGame(); }
-};
+using WellTest = FreshGame;
 
 void fillLayers(int from, int to) {
     for (int y = from; y <= to; ++y)
@@ -87,15 +84,15 @@ TEST_F(WellTest, FullLayersScore) {
     };
     for (const Row& row : rows) {
         resetGame();
-        GameState::soundOn = 0;  // the level-up cue plays regardless
-        GameState::score = row.startScore, GameState::layerCount = row.startCount;
+        gameState.soundOn = 0;  // the level-up cue plays regardless
+        gameState.score = row.startScore, gameState.layerCount = row.startCount;
         fillLayers(0, row.layers - 1);
         fillSettled({{1, row.layers, 1}});
         settledWell.clearFullLayers();
-        EXPECT_EQ(GameState::score, row.score) << row.layers;
-        EXPECT_EQ(GameState::layerCount, row.count) << row.layers;
-        EXPECT_EQ(GameState::level, row.level) << row.layers;
-        EXPECT_EQ(GameState::cheatsLeft, row.cheats) << row.layers;
+        EXPECT_EQ(gameState.score, row.score) << row.layers;
+        EXPECT_EQ(gameState.layerCount, row.count) << row.layers;
+        EXPECT_EQ(gameState.level, row.level) << row.layers;
+        EXPECT_EQ(gameState.cheatsLeft, row.cheats) << row.layers;
         EXPECT_EQ(playedCues, row.cues) << row.layers;
         EXPECT_EQ(settledWell.cell(1, 0, 1), SettledCube) << "the cube above drops";
         EXPECT_EQ(settledCount(), 1);
@@ -107,7 +104,7 @@ TEST_F(WellTest, SeparatedFullLayersGoInOneCall) {
     fillLayers(2, 2);
     fillSettled({{0, 1, 0}, {3, 1, 5}, {2, 19, 2}});
     settledWell.clearFullLayers();
-    EXPECT_EQ(GameState::score, 40);
+    EXPECT_EQ(gameState.score, 40);
     EXPECT_EQ(settledWell.cell(0, 0, 0), SettledCube);
     EXPECT_EQ(settledWell.cell(3, 0, 5), SettledCube);
     EXPECT_EQ(settledWell.cell(2, 17, 2), SettledCube);
@@ -119,13 +116,13 @@ TEST_F(WellTest, GapsAndFillPasses) {
     fillSettled({{0, 5, 0}});
     EXPECT_TRUE(settledWell.hasGap());
     for (int pass = 1; pass <= 5; ++pass) {
-        resetMessageLine();
+        messageLine = {};
         settledWell.fillGaps();
         EXPECT_EQ(settledCount(), 1 + pass) << "one cell per pass";
         EXPECT_STREQ(currentMessage(), "Some holes are now filled!");
     }
     EXPECT_FALSE(settledWell.hasGap());
-    resetMessageLine();
+    messageLine = {};
     settledWell.fillGaps();
     EXPECT_EQ(settledCount(), 6);
     EXPECT_STREQ(currentMessage(), "") << "a pass that fills nothing posts nothing";

@@ -9,7 +9,7 @@
 
 #include "model/block.h"
 #include "model/game_state.h"
-#include "render/message_line.h"
+#include "model/message_line.h"
 #include "render/scene.h"
 #include "tests/render/gl_harness.h"
 
@@ -58,9 +58,9 @@ protected:
 };
 
 TEST_F(Frame, BlackBackgroundGreyGridlinesUnlessSwitchedOff) {
-    ViewSettings::gridlines = 0;
+    viewSettings.gridlines = 0;
     const Image off = frame();  // leaves the falling bar's green as the current colour
-    ViewSettings::gridlines = 1;
+    viewSettings.gridlines = 1;
     const Image on = frame();
     for (int x : {10, 590}) EXPECT_TRUE(black(on.at(x, 300))) << x;
     // Lines along x, y and z: the grid's corners lie half a cell from the
@@ -69,7 +69,7 @@ TEST_F(Frame, BlackBackgroundGreyGridlinesUnlessSwitchedOff) {
         EXPECT_TRUE(nearby(on, p[0], p[1], p[2], grey) && black(at(off, p[0], p[1], p[2])))
             << p[0] << ", " << p[1] << ", " << p[2];
     // With the eye straight above the target the well is still drawn.
-    ViewSettings::eye[0] = ViewSettings::eye[2] = 0;
+    viewSettings.eye[0] = viewSettings.eye[2] = 0;
     const Image above = frame();
     int drawn = 0;
     for (int i = 100 * 600; i < 500 * 600; ++i) drawn += !black(above.at(i % 600, i / 600));
@@ -77,7 +77,7 @@ TEST_F(Frame, BlackBackgroundGreyGridlinesUnlessSwitchedOff) {
 }
 
 TEST_F(Frame, BlocksInTheirKindsColourOverGreySettledCubes) {
-    ViewSettings::gridlines = 0;
+    viewSettings.gridlines = 0;
     testing_support::fillSettled({{0, 0, 0}, {3, 0, 5}, {2, 1, 0}});
     for (int kind = 0; kind < KindCount; ++kind) {
         testing_support::startKind(kind);
@@ -103,15 +103,15 @@ TEST_F(Frame, BlocksInTheirKindsColourOverGreySettledCubes) {
 TEST_F(Frame, SuggestionInTheFamilyColourUnderTheBlockAndWireframes) {
     // A bar along x: in an empty well the bar family's magenta marks the
     // floor row x = 0..3, y = 0, z = 0; dropped there the bar covers it.
-    ViewSettings::gridlines = 0;
-    GameState::hintsOn = 1;
+    viewSettings.gridlines = 0;
+    gameState.hintsOn = 1;
     place(0, 12, 3, 2);
     const Image suggested = frame();
-    ViewSettings::wireframe = 1;
+    viewSettings.wireframe = 1;
     const Image wire = frame();
-    ViewSettings::wireframe = GameState::hintsOn = 0;
+    viewSettings.wireframe = gameState.hintsOn = 0;
     const Image plain = frame();
-    GameState::hintsOn = 1;
+    gameState.hintsOn = 1;
     place(0, 0, 0, 2);
     const Image covered = frame();
     for (int x = 0; x < WellWidth; ++x) {
@@ -127,12 +127,12 @@ TEST_F(Frame, SuggestionInTheFamilyColourUnderTheBlockAndWireframes) {
 }
 
 TEST_F(Frame, WhiteTextOnlyOnTheStatusHintAndMessageLines) {
-    GameState::hintsOn = 1;  // the falling bar gets a hint
+    gameState.hintsOn = 1;  // the falling bar gets a hint
     postMessage("Hello from the bottom line", 5);
     // Light from behind: text that took on the shading would not be white.
-    ViewSettings::light[0] = 0, ViewSettings::light[1] = ViewSettings::light[2] = -1;
+    viewSettings.light[0] = 0, viewSettings.light[1] = viewSettings.light[2] = -1;
     const Image all = frame();
-    GameState::hintsOn = 0;  // the next frame blanks the hint line
+    gameState.hintsOn = 0;  // the next frame blanks the hint line
     clearMessages();
     const Image statusOnly = frame();
     const int heights[3] = {20, 50, 595};  // of the baselines, from the top

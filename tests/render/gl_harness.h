@@ -15,7 +15,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/view_settings.h"
+#include "render/view_settings.h"
 #include "render/camera.h"
 #include "render/gl_setup.h"
 #include "tests/support/test_support.h"
@@ -69,7 +69,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(openWindow()) << "no Xvfb or no GL window";
         testing_support::resetGame();
-        ViewSettings::reset();
+        viewSettings.reset();
         reshapeView(600, 600);
     }
 };

@@ -117,7 +117,7 @@ TEST_F(GlTest, ViewportIsTheCentredSquare) {
 TEST(HudText, ShowsLevelScoreAndCheatsLeftCutToItsBuffer) {
     testing_support::resetGame();
     EXPECT_STREQ(buildHudText(), "Level: 0      Score: 0                    Number 6 Cheat: 5");
-    GameState::level = 3, GameState::score = 120, GameState::cheatsLeft = 0;
+    gameState.level = 3, gameState.score = 120, gameState.cheatsLeft = 0;
     EXPECT_STREQ(buildHudText(), "Level: 3      Score: 120                    Number 6 Cheat: 0");
     formatHudText(hudText, sizeof hudText, INT_MIN, INT_MAX, INT_MIN);
     EXPECT_STREQ(hudText,

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "model/block.h"
-#include "render/message_line.h"
+#include "model/message_line.h"
 #include "suggest/placement_search.h"
 #include "tests/support/test_support.h"
 
@@ -22,7 +22,7 @@ namespace {
 void literalSearch() {
     Block& b = fallingBlock;
     const int32_t startY = b.y;
-    bestX = b.x, bestY = startY, bestZ = b.z, bestMode = b.mode;
+    keptPlacement.bestX = b.x, keptPlacement.bestY = startY, keptPlacement.bestZ = b.z, keptPlacement.bestMode = b.mode;
     Well base(4, 20, 6);
     base.mergeSettled(settledWell);
     for (int pass = 0; pass < 20; ++pass) base.fillGaps();
@@ -40,10 +40,10 @@ void literalSearch() {
                     b.decY(), searchWell.collides(searchWell, blockWell);
                 b.incY();
                 searchWell.mergeSettled(blockWell);
-                if (!searchWell.hasGap() && b.y < bestY)
-                    bestX = x, bestY = b.y, bestZ = z, bestMode = m;
+                if (!searchWell.hasGap() && b.y < keptPlacement.bestY)
+                    keptPlacement.bestX = x, keptPlacement.bestY = b.y, keptPlacement.bestZ = z, keptPlacement.bestMode = m;
             }
-    b.x = bestX, b.y = bestY, b.z = bestZ, b.mode = bestMode;
+    b.x = keptPlacement.bestX, b.y = keptPlacement.bestY, b.z = keptPlacement.bestZ, b.mode = keptPlacement.bestMode;
     b.build();
 }
 
@@ -84,14 +84,14 @@ TEST(PlacementSearchTest, PlacementsAndTheKeptPlacement) {
     for (size_t i = 0; i < std::size(rows); ++i) {
         SCOPED_TRACE(rows[i].what);
         rows[i].step();
-        GameState::status = static_cast<int16_t>(i % 5);
+        gameState.status = static_cast<int16_t>(i % 5);
         const std::vector<int32_t> settled(settledWell.cells.get(),
                                            settledWell.cells.get() + WellCells);
         placementSearch();
         const Block& b = fallingBlock;
         EXPECT_EQ((std::array<int, 4>{b.x, b.y, b.z, b.mode}), rows[i].want);
-        EXPECT_EQ(GameState::status, static_cast<int16_t>(i % 5));
-        EXPECT_EQ(GameState::boardChanged, 0);
+        EXPECT_EQ(gameState.status, static_cast<int16_t>(i % 5));
+        EXPECT_EQ(gameState.boardChanged, 0);
         EXPECT_EQ(messageLine.queue.size(), rows[i].holeMessages);
         EXPECT_TRUE(std::equal(settled.begin(), settled.end(), settledWell.cells.get()));
     }
@@ -118,7 +118,7 @@ TEST(PlacementSearchTest, AFreshSearchMatchesALiteralTrialByTrialSearch) {
             moved += !literal && b.y != startY;
             outcome[literal].assign(searchWell.cells.get(), searchWell.cells.get() + WellCells);
             outcome[literal].insert(outcome[literal].end(),
-                                    {b.x, b.y, b.z, b.mode, bestX, bestY, bestZ, bestMode,
+                                    {b.x, b.y, b.z, b.mode, keptPlacement.bestX, keptPlacement.bestY, keptPlacement.bestZ, keptPlacement.bestMode,
                                      static_cast<int32_t>(messageLine.queue.size())});
         }
         ASSERT_EQ(outcome[0], outcome[1]) << "seed " << seed;

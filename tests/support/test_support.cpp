@@ -1,52 +1,46 @@
 #include "tests/support/test_support.h"
 
+#include <sys/wait.h>
+
 #include <cstdio>
 #include <deque>
 #include <fstream>
 #include <sstream>
 
-#include <gtest/gtest.h>
-
-#include "app/replay_log.h"
-#include "app/sound_cue.h"
 #include "model/block.h"
+#include "model/reset.h"
 #include "model/seams.h"
-#include "render/message_line.h"
 
 namespace testing_support {
 
 int64_t fakeNow = 1000;
 std::vector<int> playedCues;
+std::string recordedTokens;
 
 namespace {
 std::deque<int> scripted;
-int64_t fakeClock() { return fakeNow; }
-int scriptedRandom() {
-    if (scripted.empty()) return 0;
-    const int v = scripted.front();
-    scripted.pop_front();
-    return v;
-}
-void noSeed(unsigned) {}
-void recordCue(int id) { playedCues.push_back(id); }
 }  // namespace
 
-void resetGame() {
-    seams::wallClock = fakeClock;
-    seams::randomValue = scriptedRandom;
-    seams::seedRandom = noSeed;
-    cuePlayer = recordCue;
+void installFakes() {
     fakeNow = 1000;
     scripted.clear();
     playedCues.clear();
-    closeRecording();
-    resetMessageLine();
-    GameState::resetAll();
-    settledWell.clear();
-    displayWell.clear();
-    searchWell.clear();
-    kindQueue.clear();
-    startKind(bar);
+    recordedTokens.clear();
+    seams.wallClock = [] { return fakeNow; };
+    seams.randomValue = [] {
+        if (scripted.empty()) return 0;
+        const int v = scripted.front();
+        scripted.pop_front();
+        return v;
+    };
+    seams.seedRandom = [](unsigned) {};
+    seams.cuePlayer = [](int id) { playedCues.push_back(id); };
+    seams.tokenWriter = [](const char* bytes, std::size_t n) { recordedTokens.append(bytes, n); };
+}
+
+void resetGame() {
+    installFakes();
+    resetModel();
 }
 
 void scriptRandom(const std::vector<int>& values) { scripted.assign(values.begin(), values.end()); }
@@ -78,12 +72,14 @@ std::string tempPath(const std::string& name) {
     return path;
 }
 
-void RecordedGame::SetUp() {
-    resetGame();
-    recording = tempPath("rec.txt");
-    ASSERT_TRUE(openRecordingFile(recording));
+std::pair<int, std::string> runCommand(const std::string& command) {
+    std::string out;
+    std::FILE* p = popen(command.c_str(), "r");
+    if (!p) return {-1, out};
+    char buffer[65536];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, p)) > 0;) out.append(buffer, n);
+    const int status = pclose(p);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
 }
-
-void RecordedGame::TearDown() { closeRecording(); }
 
 }  // namespace testing_support

@@ -1,5 +1,6 @@
-// Helpers shared by the tests: a settable clock, a scripted random source, a
-// cue recorder and a fresh game state for every test.
+// Helpers shared by the tests: a settable clock, scripted random values, a
+// recorder of the cues played and of the tokens recorded, and the model put
+// back to its start for every test.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,30 +15,31 @@ namespace testing_support {
 
 extern int64_t fakeNow;
 extern std::vector<int> playedCues;
+extern std::string recordedTokens;
 
-// Installs the fake clock, the scripted random source and the cue recorder,
-// and puts every game-wide value back to its start (empty wells, counters,
-// flags, message line, no recording).
+// The fake clock at second 1000, no random values scripted, and the cue
+// and token recorders, all empty, as the model's outlets.
+void installFakes();
+// installFakes, and the model back to its start with a bar falling.
 void resetGame();
 // The next random values, used in order (then 0).
 void scriptRandom(const std::vector<int>& values);
 // A random value that makes the weighted pick at level 0 choose kind k.
 int randomForKind(int kind);
-// Starts the falling block as kind k (for tests that need a given kind).
+// Starts the falling block as kind k.
 void startKind(int kind);
 // Fills cells of settledWell with settled cubes.
 void fillSettled(std::initializer_list<std::array<int, 3>> cells);
-// Reads a whole file.
 std::string readFile(const std::string& path);
 // A fresh path in the test's temporary folder.
 std::string tempPath(const std::string& name);
+// Runs a shell command; its exit status and what it wrote to standard output.
+std::pair<int, std::string> runCommand(const std::string& command);
 
-// A fresh game for every test, recorded into a temporary file.
-class RecordedGame : public ::testing::Test {
+// A fresh game for every test.
+class FreshGame : public ::testing::Test {
 protected:
-    std::string recording;
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override { resetGame(); }
 };
 
 }  // namespace testing_support

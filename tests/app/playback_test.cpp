@@ -53,14 +53,14 @@ TEST_F(ShellTest, PlaybackPerformsEachTokenAndCopiesItAsReadUntilTheEndOrADamage
         EXPECT_EQ(playToEnd(), steps) << file;
         EXPECT_EQ(
             std::tuple(recorded(), fallingBlock.kind, fallingBlock.y, urgent(),
-                       GameState::replayMode + GameState::gameRunning + replaySource.position),
+                       gameState.replayMode + gameState.gameRunning + replaySource.position),
             std::tuple(recording, kind, y, finished, 0u))
             << file;
     }
     // A header makes the kept placement stale.
     ASSERT_TRUE(loadReplay(temp("replay.txt", "INI4HINTINI1HINT")));
     beginReplay();
-    replayStep(), GameState::boardChanged = 0;
+    replayStep(), gameState.boardChanged = 0;
     bestX = 0, bestY = 19, bestZ = 0, bestMode = 11;  // kept for the lh
     for (int i = 0; i < 3; ++i) replayStep();
     EXPECT_EQ(std::tuple(fallingBlock.kind, fallingBlock.mode, fallingBlock.y),
@@ -81,8 +81,8 @@ TEST_F(ShellTest, LoadingReadsTheWholeFileOfAtMost16MiB) {
     press("pdsw  a6");
     const std::string live = state(replayReport(0)), text = recorded();
     press("9" + recPath + "\r");
-    EXPECT_EQ(std::tuple(recorded(), GameState::replayMode, GameState::soundOn,
-                         InputState::enteringLoadName),
+    EXPECT_EQ(std::tuple(recorded(), gameState.replayMode, gameState.soundOn,
+                         inputState.enteringLoadName),
               std::tuple("INI3", 1, 0, 0));  // a silent restart, which cut the file
     playToEnd();
     EXPECT_EQ(std::tuple(state(replayReport(0)), recorded()), std::tuple(live, text));
@@ -113,7 +113,7 @@ TEST_F(ShellTest, ReplayPlayerPrintsTheGameItPlayedOrFails) {
 // where the live game stood after its last recorded token.
 TEST_F(ShellTest, ReplaysOfRandomLiveGamesReproduceThemExactly) {
     static std::mt19937 random(20030401);
-    seams::randomValue = [] { return static_cast<int>(random() & 0x7fff); };
+    seams.randomValue = [] { return static_cast<int>(random() & 0x7fff); };
     for (int g = 0; g < 60; ++g) {
         // Half the games mostly take the hint, so they clear layers.
         const std::string keySet = g % 2 ? "HHHHHHHH  daxws6" : "daxwsdaxws  HHh6";
@@ -121,16 +121,16 @@ TEST_F(ShellTest, ReplaysOfRandomLiveGamesReproduceThemExactly) {
         restartGame();
         long size = std::ftell(replayLog.file);
         std::string live = state(replayReport(0)), again = tempPath("again.txt");
-        for (int a = 0; a < 6000 && GameState::gameRunning; ++a) {
+        for (int a = 0; a < 6000 && gameState.gameRunning; ++a) {
             // A key, or an idle pass that finds gravity due.
             random() % 3 ? press(std::string(1, keySet[random() % keySet.size()]))
-                         : (fakeNow = GameState::nextFallTime, onIdle());
+                         : (fakeNow = gameState.nextFallTime, onIdle());
             if (std::ftell(replayLog.file) != size)
                 size = std::ftell(replayLog.file), live = state(replayReport(0));
         }
         const auto [status, out] = runTool(recPath + " --record " + again);
         // Each token takes a step, and the end one more unless the game was won.
-        const long steps = size / 4 + (GameState::level < 6);
+        const long steps = size / 4 + (gameState.level < 6);
         EXPECT_EQ(std::tuple(status, readFile(again), state(out), out.substr(0, out.find('\n'))),
                   std::tuple(0, recorded(), live, "steps: " + std::to_string(steps)))
             << "game " << g;

@@ -4,7 +4,7 @@
 
 #include <unistd.h>
 
-#include "app/replay_log.h"
+#include "app/recording.h"
 #include "model/block.h"
 #include "tests/support/test_support.h"
 

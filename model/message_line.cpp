@@ -1,6 +1,6 @@
 // The timed message queue. An urgent text stops the queued entry's clock:
 // while it shows, deadline holds the seconds the entry has left.
-#include "render/message_line.h"
+#include "model/message_line.h"
 
 #include "model/seams.h"
 
@@ -42,5 +42,3 @@ const char* currentMessage() {
     }
     return messageLine.queue.front().text;
 }
-
-void resetMessageLine() { messageLine = MessageLine{}; }

@@ -1,17 +1,26 @@
 // Writing the recording. Every token is flushed at once; the header cuts the
 // file, so the recording always holds exactly the current game.
-#include "app/replay_log.h"
+#include "app/recording.h"
 
 #include <unistd.h>
 
-#include <cstring>
-
 #include "model/block.h"
+#include "model/recording.h"
+#include "model/seams.h"
 
 ReplayLog replayLog;
 
+namespace {
+void writeFlushed(const char* bytes, std::size_t count) {
+    if (!replayLog.file) return;
+    std::fwrite(bytes, 1, count, replayLog.file);
+    std::fflush(replayLog.file);
+}
+}  // namespace
+
 bool openRecordingFile(const std::string& path) {
     closeRecording();
+    seams.tokenWriter = writeFlushed;
     // A name with a NUL in it (typed at the prompt) names no file.
     if (path.empty() || path.find('\0') != std::string::npos) return false;
     replayLog.file = std::fopen(path.c_str(), "wb");
@@ -28,25 +37,6 @@ void closeRecording() {
 }
 
 namespace {
-void writeFlushed(const char* bytes, std::size_t count) {
-    if (!replayLog.file) return;
-    std::fwrite(bytes, 1, count, replayLog.file);
-    std::fflush(replayLog.file);
-}
-}  // namespace
-
-void recordAction(const char* word) { writeFlushed(word, strnlen(word, 4)); }
-
-// A token as read from a replay: all four bytes, whatever they are.
-void recordToken(const char token[4]) { writeFlushed(token, 4); }
-
-void recordKindToken(const char* prefix, int kind) {
-    char token[16];
-    const int length = std::snprintf(token, sizeof token, "%.3s%d", prefix, kind);
-    if (length > 0) writeFlushed(token, static_cast<std::size_t>(length));
-}
-
-namespace {
 // Cut the previous game's tokens away: a shorter game must not leave the
 // longer one's tail behind it. A stream that cannot be cut (a pipe) just
 // goes on.
@@ -59,10 +49,12 @@ bool cutRecording() {
 }
 }  // namespace
 
-void restartRecording(const char token[4]) {
-    if (cutRecording()) recordToken(token);
+void restartRecording(const char token[TokenLength]) {
+    if (cutRecording()) writeFlushed(token, TokenLength);
 }
 
 void writeReplayHeader() {
-    if (cutRecording()) recordKindToken("INI", fallingBlock.kind);
+    char header[16];
+    const int length = formatKindToken(header, "INI", fallingBlock.kind);
+    if (cutRecording()) writeFlushed(header, static_cast<std::size_t>(length));
 }

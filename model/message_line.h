@@ -25,5 +25,3 @@ void showUrgentMessage(const char* text, int32_t seconds);
 void clearMessages();
 // The text to draw now; advances the line. Called once per frame.
 const char* currentMessage();
-// Back to the empty start state (tests and tools).
-void resetMessageLine();

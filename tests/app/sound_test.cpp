@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "app/sound_clips.h"
-#include "app/sound_cue.h"
+#include "model/sound_cue.h"
 #include "app/sound_sdl.h"
 #include "tests/support/test_support.h"
 

@@ -1,0 +1,104 @@
+// Performing recorded tokens. Moves, turns and hints go through the same
+// operations as their keys, which record them; the game step's own tokens
+// are written exactly as read, since playback never lets the game step
+// record or start a block.
+#include "app/playback.h"
+
+#include <cstring>
+
+#include "app/recording.h"
+#include "app/replay_source.h"
+#include "app/restart.h"
+#include "app/window_seam.h"
+#include "model/block.h"
+#include "model/game_step.h"
+#include "model/message_line.h"
+#include "model/motion.h"
+#include "suggest/placement_search.h"
+
+namespace {
+
+struct TokenAction {
+    const char* word;
+    void (*perform)(const char* token);
+};
+
+void drop(const char* token) {
+    gameStep();
+    recordToken(token);
+}
+
+void fillGapsAsRecorded(const char* token) {
+    settledWell.fillGaps();
+    gameState.useCheat();
+    recordToken(token);
+}
+
+const TokenAction tokenActions[] = {
+    {"incX", [](const char*) { moveBlock(Move::PlusX); }},
+    {"decX", [](const char*) { moveBlock(Move::MinusX); }},
+    {"incZ", [](const char*) { moveBlock(Move::PlusZ); }},
+    {"decZ", [](const char*) { moveBlock(Move::MinusZ); }},
+    {"drop", drop},
+    {"incM", [](const char*) { turnBlock(); }},
+    {"HINT", [](const char*) { placeByHint(); }},
+    {"ngap", fillGapsAsRecorded},
+};
+
+void endReplay() {
+    static const char* const finished = "Replay is finished.  Press 'p' for a new game";
+    replaySource.position = 0;
+    gameState.replayMode = 0;
+    postMessage(finished, 10);
+    showUrgentMessage(finished, 10);
+    gameState.gameRunning = 0;
+}
+
+// The kind digit of a header or landing token, or -1 when it is damaged
+// (missing, or not a kind): such a kind must never reach the model.
+int tokenKind(const ReplayToken& token) {
+    if (token.length < TokenLength) return -1;
+    const int kind = token.text[3] - '0';
+    return validKind(kind) ? kind : -1;
+}
+
+}  // namespace
+
+void beginReplay() {
+    restartGame();
+    gameState.replayMode = 1;
+    gameState.soundOn = 0;
+    replaySource.position = 0;
+}
+
+void replayStep() {
+    const ReplayToken token = readReplayToken();
+    if (token.ended) {
+        endReplay();  // a token cut short by the end is dropped
+        return;
+    }
+    if (token.length == TokenLength)
+        for (const TokenAction& action : tokenActions)
+            if (std::memcmp(token.text, action.word, TokenLength) == 0) {
+                // As the key command would: from a clean status, then a new frame.
+                resetStatus();
+                action.perform(token.text);
+                windowSeam.redisplay();
+                return;
+            }
+    if (token.length == 0) return;  // a line break on its own
+
+    // Landing and header tokens are known by their first character alone.
+    if (token.text[0] != 'C' && token.text[0] != 'I') return;
+    const int kind = tokenKind(token);
+    if (kind < 0) {
+        endReplay();
+        return;
+    }
+    if (token.text[0] == 'C') gameStep();
+    fallingBlock.start(static_cast<int16_t>(kind));
+    if (token.text[0] == 'C')
+        recordToken(token.text);
+    else
+        restartRecording(token.text);
+}

@@ -1,0 +1,26 @@
+// The display switches and camera values, changed by keys, the mouse, the
+// control panel and the command line, and read by the renderer every frame.
+// The initialisers are the values at program start. The one instance stays
+// at a fixed address: the control panel binds its fields in place.
+#pragma once
+
+#include <cstdint>
+
+struct ViewSettings {
+    int32_t orthogonal = 1;
+    int32_t gridlines = 1;
+    int32_t wireframe = 0;
+    int32_t navigating = 0;
+    int32_t rotateX = 0, rotateY = 0, rotateZ = 0;
+    int32_t angleX = 0, angleY = 0, angleZ = 0;
+    float zoom = 0.9f;
+    float light[4] = {1, 1, 1, 0};
+    float eye[3] = {1, 1, 1};
+    float centre[3] = {0, 0, 0};
+    float up[3] = {0, 1, 0};
+    // The game window's size at creation; reshaping does not change them.
+    static constexpr int32_t windowWidth = 600;
+    static constexpr int32_t windowHeight = 600;
+};
+
+inline ViewSettings viewSettings;

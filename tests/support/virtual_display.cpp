@@ -1,0 +1,43 @@
+#include "tests/support/virtual_display.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+pid_t spawnProcess(const std::vector<std::string>& argv, const std::string& dir,
+                   const std::string& log) {
+    const pid_t pid = fork();
+    if (pid != 0) return pid;
+    prctl(PR_SET_PDEATHSIG, SIGTERM);  // ends with the test program, even a crashed one
+    const int out =
+        chdir(dir.c_str()) == 0 ? open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600) : -1;
+    if (out < 0 || dup2(out, 1) < 0 || dup2(out, 2) < 0) _exit(126);
+    std::vector<char*> args;
+    for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    execvp(args[0], args.data());
+    _exit(127);
+}
+
+bool useVirtualDisplay() {
+    static const int display = [] {
+        int fds[2], number = -1;
+        if (pipe(fds) != 0) return -1;
+        // Xvfb writes the number of the display it found free.
+        spawnProcess({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x1024x24",
+                      "-nolisten", "tcp"},
+                     "/", "/dev/null");
+        close(fds[1]);
+        std::FILE* in = fdopen(fds[0], "r");
+        if (!in || std::fscanf(in, "%d", &number) != 1) number = -1;
+        if (in) std::fclose(in);
+        return number;
+    }();
+    if (display < 0) return false;
+    setenv("DISPLAY", (":" + std::to_string(display)).c_str(), 1);
+    return true;
+}
