@@ -1,38 +1,13 @@
 // Playback: loading, each kind of token, the end of the file, damaged kinds,
-// the recording kept a faithful copy, and the headless replay player, down
-// to a soak of random live games replayed by it.
+// and the recording kept a faithful copy.
 #include <filesystem>
-#include <random>
-#include <regex>
 
-#include "app/idle.h"
-#include "app/replay_report.h"
-#include "app/restart.h"
-#include "model/seams.h"
 #include "suggest/placement_search.h"
 #include "tests/app/shell_fixture.h"
-
-#ifndef ZANDOK_REPLAY_EXE
-#error "ZANDOK_REPLAY_EXE must name the built zandok-replay"
-#endif
 
 namespace {
 
 const std::string finished = "Replay is finished.  Press 'p' for a new game";
-
-// Runs the replay player: its exit status and all it printed.
-std::tuple<int, std::string> runTool(const std::string& args) {
-    const std::string out = run(ZANDOK_REPLAY_EXE " " + args + " 2>&1; echo $?");
-    const std::size_t last = out.rfind('\n', out.size() - 2) + 1;  // the status line
-    return {std::stoi(out.substr(last)), out.substr(0, last)};
-}
-
-// A report without its steps, running and replay lines: what a replay of a
-// game must reproduce.
-std::string state(const std::string& report) {
-    const std::size_t score = report.find("score:"), running = report.find("running:");
-    return report.substr(score, running - score) + report.substr(report.find("block:"));
-}
 
 }  // namespace
 
@@ -61,7 +36,7 @@ TEST_F(ShellTest, PlaybackPerformsEachTokenAndCopiesItAsReadUntilTheEndOrADamage
     ASSERT_TRUE(loadReplay(temp("replay.txt", "INI4HINTINI1HINT")));
     beginReplay();
     replayStep(), gameState.boardChanged = 0;
-    bestX = 0, bestY = 19, bestZ = 0, bestMode = 11;  // kept for the lh
+    keptPlacement = {0, 19, 0, 11};  // kept for the lh
     for (int i = 0; i < 3; ++i) replayStep();
     EXPECT_EQ(std::tuple(fallingBlock.kind, fallingBlock.mode, fallingBlock.y),
               std::tuple(b4, 0, 1));  // on the floor, as a fresh search places it
@@ -79,60 +54,12 @@ TEST_F(ShellTest, LoadingReadsTheWholeFileOfAtMost16MiB) {
     // The file being recorded still replays the game it holds.
     scriptRandom({randomForKind(base3), randomForKind(slab)});
     press("pdsw  a6");
-    const std::string live = state(replayReport(0)), text = recorded();
+    const std::string live = reportedState(), text = recorded();
     press("9" + recPath + "\r");
     EXPECT_EQ(std::tuple(recorded(), gameState.replayMode, gameState.soundOn,
                          inputState.enteringLoadName),
               std::tuple("INI3", 1, 0, 0));  // a silent restart, which cut the file
     playToEnd();
-    EXPECT_EQ(std::tuple(state(replayReport(0)), recorded()), std::tuple(live, text));
+    EXPECT_EQ(std::tuple(reportedState(), recorded()), std::tuple(live, text));
 }
 
-TEST_F(ShellTest, ReplayPlayerPrintsTheGameItPlayedOrFails) {
-    // A b4 put on the floor lands, then a slab moves and falls two cells;
-    // recorded over the file it plays. A slab has no hint: its blank text
-    // is trimmed away.
-    const std::string game = "INI1HINTCT 3decXdropdrop", path = temp("game.txt", game);
-    const auto [status, out] = runTool(path + " --record " + path);
-    const char* rows[] = {" .... .... .... .... .... ....\n", " .... .55. .55. .55. .55. ....\n",
-                          " ##.. ##.. .... .... .... ....\n"};
-    std::string want =
-        "steps: 7\nscore: 0\nlevel: 0\nlayers: 0\ncheats: 5\nrunning: 0\nreplay: 0\n"
-        "block: 3 0 1 16 1\nhint:\nwell:\n";
-    for (int y = 19; y >= 0; --y)
-        want += (y < 10 ? "0" : "") + std::to_string(y) + rows[y < 2 ? 2 : y == 15 || y == 16];
-    EXPECT_EQ(std::tuple(status, out, readFile(path)), std::tuple(0, want, game));
-    const std::string b4 = std::get<1>(runTool(temp("b4.txt", "INI1")));  // a b4 has a hint
-    EXPECT_TRUE(std::regex_search(b4, std::regex("\nhint: \\S(.*\\S)?\nwell:\n"))) << b4;
-    for (const std::string& file : {tempPath("none.txt"), temp("empty.txt", "")})
-        EXPECT_EQ(runTool(file), std::tuple(1, "File cannot be read\n")) << file;
-}
-
-// Random live games through the keys and the idle clock, each replayed by
-// the player: the re-recording equals the recording, and the replay ends
-// where the live game stood after its last recorded token.
-TEST_F(ShellTest, ReplaysOfRandomLiveGamesReproduceThemExactly) {
-    static std::mt19937 random(20030401);
-    seams.randomValue = [] { return static_cast<int>(random() & 0x7fff); };
-    for (int g = 0; g < 60; ++g) {
-        // Half the games mostly take the hint, so they clear layers.
-        const std::string keySet = g % 2 ? "HHHHHHHH  daxws6" : "daxwsdaxws  HHh6";
-        openRecordingFile(recPath);
-        restartGame();
-        long size = std::ftell(replayLog.file);
-        std::string live = state(replayReport(0)), again = tempPath("again.txt");
-        for (int a = 0; a < 6000 && gameState.gameRunning; ++a) {
-            // A key, or an idle pass that finds gravity due.
-            random() % 3 ? press(std::string(1, keySet[random() % keySet.size()]))
-                         : (fakeNow = gameState.nextFallTime, onIdle());
-            if (std::ftell(replayLog.file) != size)
-                size = std::ftell(replayLog.file), live = state(replayReport(0));
-        }
-        const auto [status, out] = runTool(recPath + " --record " + again);
-        // Each token takes a step, and the end one more unless the game was won.
-        const long steps = size / 4 + (gameState.level < 6);
-        EXPECT_EQ(std::tuple(status, readFile(again), state(out), out.substr(0, out.find('\n'))),
-                  std::tuple(0, recorded(), live, "steps: " + std::to_string(steps)))
-            << "game " << g;
-    }
-}

@@ -1,10 +1,9 @@
-// A fresh game and shell for every test: the window seam writes its calls to
+// A fresh program for every shell test: the window seam writes its calls to
 // seamLog, and the game is recorded into a temporary file.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <fstream>
 #include <string>
 #include <tuple>
@@ -12,25 +11,24 @@
 
 #include "app/commands.h"
 #include "app/input_state.h"
+#include "app/playback.h"
 #include "app/recording.h"
+#include "app/replay_report.h"
 #include "app/replay_source.h"
-#include "model/sound_cue.h"
-#include "render/view_settings.h"
+#include "app/restart.h"
 #include "app/window_seam.h"
 #include "model/block.h"
 #include "model/message_line.h"
+#include "model/sound_cue.h"
 #include "tests/support/test_support.h"
 
 using namespace testing_support;
 
-// Runs a shell command; returns what it wrote to standard output.
-inline std::string run(const std::string& command) {
-    std::string out;
-    std::FILE* p = popen(command.c_str(), "r");
-    char buffer[65536];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, p)) > 0;) out.append(buffer, n);
-    pclose(p);
-    return out;
+// A replay report (by default of the game as it stands) without its steps,
+// running and replay lines: what a replay of a game must reproduce.
+inline std::string reportedState(const std::string& report = replayReport(0)) {
+    const std::size_t score = report.find("score:"), running = report.find("running:");
+    return report.substr(score, running - score) + report.substr(report.find("block:"));
 }
 
 // R redisplay, P projection, F full screen, S panel sync, C game window made
@@ -44,23 +42,20 @@ protected:
     void SetUp() override { reset(); }
     void TearDown() override { closeRecording(); }
     void reset() {
-        resetGame();
-        inputState.reset();
-        viewSettings.reset();
-        closeReplay();
+        resetShell();
+        installFakes();
         seamLog.clear();
-        using namespace windowSeam;
-        redisplay = [] { seamLog += 'R'; };
-        setProjection = [] { seamLog += 'P'; };
-        fullScreen = [] { seamLog += 'F'; };
-        syncPanel = [] { seamLog += 'S'; };
-        makeGameWindowCurrent = [] { seamLog += 'C'; };
-        reshapeWindow = [](int w, int h) { seamLog += 'W' + std::to_string(w * 1000 + h); };
-        positionWindow = [](int x, int y) { seamLog += '@' + std::to_string(x * 1000 + y); };
-        exitProcess = [](int status) { seamLog += 'X' + std::to_string(status); };
+        windowSeam = {[] { seamLog += 'R'; },
+                      [] { seamLog += 'P'; },
+                      [] { seamLog += 'F'; },
+                      [](int w, int h) { seamLog += 'W' + std::to_string(w * 1000 + h); },
+                      [](int x, int y) { seamLog += '@' + std::to_string(x * 1000 + y); },
+                      [] { seamLog += 'S'; },
+                      [] { seamLog += 'C'; },
+                      [](int status) { seamLog += 'X' + std::to_string(status); }};
         openRecordingFile(recPath = tempPath("rec.txt"));
     }
-    std::string recorded() const { return std::fflush(nullptr), readFile(recPath); }
+    std::string recorded() const { return readFile(recPath); }
     static void press(const std::string& keys) {
         for (char k : keys) onKey(static_cast<unsigned char>(k), 0, 0);
     }

@@ -5,13 +5,12 @@
 
 #include "app/idle.h"
 #include "app/mouse.h"
-#include "app/restart.h"
 #include "suggest/placement_search.h"
 #include "tests/app/shell_fixture.h"
 
 TEST_F(ShellTest, EveryCommandActsRecordsSoundsAndSpeaksByItsRules) {
-    using namespace GameState;
-    using namespace ViewSettings;
+    GameState& g = gameState;
+    ViewSettings& v = viewSettings;
     int32_t none = 0, *x = &fallingBlock.x, *y = &fallingBlock.y, *z = &fallingBlock.z;
     // Key; what it records and the urgent message it shows, for how many
     // seconds; its cue with sound on and off; a value it sets (or none), from
@@ -29,25 +28,25 @@ TEST_F(ShellTest, EveryCommandActsRecordsSoundsAndSpeaksByItsRules) {
             {'h', "",
              "Hints ON - shown in different colour (WARNING: They might not be the most optimal "
              "choices!  Beware!)",
-             2, CueHints, CueHints, &hintsOn, 0, 1, true, "R"},
-            {'+', "", "", 0, CueLevelUp, CueLevelUp, &level, 4, 5, true, "R"},
-            {'+', "", "", 0, 0, 0, &level, 5, 5, true, "R"},
-            {'1', "", "Orthogonal View", 2, CueView, 0, &orthogonal, 0, 1, false, "PR"},
-            {'2', "", "Perspective View", 2, CueView, 0, &orthogonal, 1, 0, false, "PR"},
-            {'3', "", "Gridlines OFF", 2, CueView, 0, &gridlines, 1, 0, false, "R"},
-            {'4', "", "Wireframe ON", 2, CueView, 0, &wireframe, 0, 1, false, "R"},
-            {'5', "", "Sound OFF", 2, 0, 0, &soundOn, 1, 0, false, "R"},
-            {'z', "", "Zoom ON", 2, CueView, 0, &navigating, 0, 1, false, "R"},
+             2, CueHints, CueHints, &g.hintsOn, 0, 1, true, "R"},
+            {'+', "", "", 0, CueLevelUp, CueLevelUp, &g.level, 4, 5, true, "R"},
+            {'+', "", "", 0, 0, 0, &g.level, 5, 5, true, "R"},
+            {'1', "", "Orthogonal View", 2, CueView, 0, &v.orthogonal, 0, 1, false, "PR"},
+            {'2', "", "Perspective View", 2, CueView, 0, &v.orthogonal, 1, 0, false, "PR"},
+            {'3', "", "Gridlines OFF", 2, CueView, 0, &v.gridlines, 1, 0, false, "R"},
+            {'4', "", "Wireframe ON", 2, CueView, 0, &v.wireframe, 0, 1, false, "R"},
+            {'5', "", "Sound OFF", 2, 0, 0, &g.soundOn, 1, 0, false, "R"},
+            {'z', "", "Zoom ON", 2, CueView, 0, &v.navigating, 0, 1, false, "R"},
             {'6', "ngap", "OMG! You are such a cheater.  All holes are now filled", 2, CueCheat, 0,
-             &cheatsLeft, 5, 4, false, "R"},
-            {'7', "", "View Mode Corrected", 2, CueView, 0, &angleY, 123, 0, false, "R"},
+             &g.cheatsLeft, 5, 4, false, "R"},
+            {'7', "", "View Mode Corrected", 2, CueView, 0, &v.angleY, 123, 0, false, "R"},
             {'9', "", "Please input the name of the replay file to read from", 5, CueLoadReplay, 0,
              &inputState.enteringLoadName, 0, 1, false, "R"},
             {'0', "", "Please enter the name of the recorded file", 5, CueSaveReplay, 0,
              &inputState.enteringSaveName, 0, 1, false, "R"},
             {'q', "", "Game is paused.  Type 'yes' to quit, anything else to continue", 20,
-             CuePause, 0, &paused, 0, 1, false, "R"},
-            {'p', "INI0", "", 0, CueRestart, 0, &score, 7, 0, false, "RR"},
+             CuePause, 0, &g.paused, 0, 1, false, "R"},
+            {'p', "INI0", "", 0, CueRestart, 0, &g.score, 7, 0, false, "RR"},
             {'?', "",
              "1: ViewO 2:ViewP 3:Grid 4:Wireframe 5:Sound 6: Cheat 7:Align 9:Load Replay 0:Save "
              "Replay h: Hint",
@@ -58,7 +57,7 @@ TEST_F(ShellTest, EveryCommandActsRecordsSoundsAndSpeaksByItsRules) {
         for (int pass = 0; pass < 3; ++pass) {  // running with sound, without, after the game
             SCOPED_TRACE(std::string("key '") + key + "' pass " + std::to_string(pass));
             reset();
-            soundOn = pass != 1, gameRunning = pass != 2, *y = 10, *value = before;
+            g.soundOn = pass != 1, g.gameRunning = pass != 2, *y = 10, *value = before;
             fallingBlock.build();
             press(std::string(1, key));
             const bool acts = pass < 2 || !gated;
@@ -117,27 +116,27 @@ TEST_F(ShellTest, PromptsTakeEveryKeyUntilEnterOrEscAndOpenTheirFiles) {
 }
 
 TEST_F(ShellTest, RestartResetsTheGameInOrderAndLeavesTheView) {
-    using namespace GameState;
-    using namespace ViewSettings;
-    using namespace InputState;
+    GameState& g = gameState;
+    ViewSettings& v = viewSettings;
+    InputState& in = inputState;
     // Each value, what it holds before, and what the restart leaves in it.
     const std::tuple<int32_t*, int, int> values[] = {
-        {&angleX, 5, 0},      {&angleY, 5, 0},           {&angleZ, 5, 0},
-        {&navigating, 1, 0},  {&hintsOn, 1, 0},          {&replayMode, 1, 0},
-        {&gameRunning, 0, 1}, {&soundOn, 0, 1},          {&score, 5, 0},
-        {&level, 5, 0},       {&layerCount, 5, 0},       {&cheatsLeft, 1, 5},
-        {&wireframe, 1, 1},   {&gridlines, 0, 0},        {&orthogonal, 0, 0},
-        {&rotateY, 1, 1},     {&enteringSaveName, 1, 0}, {&enteringLoadName, 1, 0}};
+        {&v.angleX, 5, 0},      {&v.angleY, 5, 0},           {&v.angleZ, 5, 0},
+        {&v.navigating, 1, 0},  {&g.hintsOn, 1, 0},          {&g.replayMode, 1, 0},
+        {&g.gameRunning, 0, 1}, {&g.soundOn, 0, 1},          {&g.score, 5, 0},
+        {&g.level, 5, 0},       {&g.layerCount, 5, 0},       {&g.cheatsLeft, 1, 5},
+        {&v.wireframe, 1, 1},   {&v.gridlines, 0, 0},        {&v.orthogonal, 0, 0},
+        {&v.rotateY, 1, 1},     {&in.enteringSaveName, 1, 0}, {&in.enteringLoadName, 1, 0}};
     for (const auto& [value, before, after] : values) *value = before;
     fillSettled({{0, 0, 0}}), displayWell.setCell(1, 1, 1, 4), recordAction("drop");
-    zoom = 0.7f, nextFallTime = fakeNow + 4;
-    startKind(lh), boardChanged = 0;  // with a placement kept for it
-    bestX = 1, bestY = 19, bestZ = 1, bestMode = 9;
+    v.zoom = 0.7f, g.nextFallTime = fakeNow + 4;
+    startKind(lh), g.boardChanged = 0;  // with a placement kept for it
+    keptPlacement = {1, 19, 1, 9};
     scriptRandom({10});  // a b4 by level 5's weights, a bar by level 0's
     restartGame();
     int i = 0;
     for (const auto& [value, before, after] : values) EXPECT_EQ(*value, after) << "value " << i++;
-    EXPECT_EQ(std::tuple(settledWell.cell(0, 0, 0), displayWell.cell(1, 1, 1), zoom, nextFallTime),
+    EXPECT_EQ(std::tuple(settledWell.cell(0, 0, 0), displayWell.cell(1, 1, 1), v.zoom, g.nextFallTime),
               std::tuple(0, 0, 0.7f, fakeNow + 4));
     // The kind is drawn before the counters are reset; sound was off.
     EXPECT_EQ(std::tuple(fallingBlock.kind, recorded(), playedCues.size()),

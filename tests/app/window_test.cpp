@@ -3,15 +3,15 @@
 // picture and following keys 1 and 2, a replay loaded with key 9, and both
 // ways to quit. Driven with xdotool, watched through its recording and
 // screenshots (ImageMagick).
-#include <fcntl.h>
 #include <signal.h>
-#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <fstream>
 #include <functional>
 
-#include "tests/app/shell_fixture.h"
+#include "tests/support/test_support.h"
+#include "tests/support/virtual_display.h"
 
 #ifndef ZANDOK_GAME_EXE
 #error "ZANDOK_GAME_EXE must name the built game program"
@@ -19,28 +19,9 @@
 
 namespace {
 
-// Starts a program (argv ends in null) in dir, its output into the file log
-// there; it never outlives the tests.
-pid_t spawn(const std::vector<const char*>& argv, const std::string& dir, const char* log) {
-    const pid_t pid = fork();
-    if (pid != 0) return pid;
-    prctl(PR_SET_PDEATHSIG, SIGTERM);
-    const int out = chdir(dir.c_str()) == 0 ? open(log, O_WRONLY | O_CREAT | O_TRUNC, 0600) : -1;
-    if (out < 0 || dup2(out, 1) < 0 || dup2(out, 2) < 0) _exit(126);
-    execvp(argv[0], const_cast<char* const*>(argv.data()));
-    _exit(127);
-}
+using namespace testing_support;
 
-// Xvfb writes its display number into a pipe.
-int startDisplay() {
-    int fds[2], number = -1;
-    if (pipe(fds) != 0) return -1;
-    const std::string fd = std::to_string(fds[1]);
-    spawn({"Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", nullptr}, "/",
-          "/dev/null");
-    close(fds[1]);
-    return std::fscanf(fdopen(fds[0], "r"), "%d", &number) == 1 ? number : -1;
-}
+std::string run(const std::string& command) { return runCommand(command).second; }
 
 bool waitUntil(const std::function<bool()>& done, int tenths) {
     for (int i = 0; i < tenths && !done(); ++i) usleep(100000);
@@ -71,16 +52,14 @@ protected:
     std::string dir = tempPath("game"), game, panel;
 
     void SetUp() override {
-        static const int display = startDisplay();
-        if (display < 0) GTEST_SKIP() << "Xvfb cannot be started";
-        setenv("DISPLAY", (":" + std::to_string(display)).c_str(), 1);
+        if (!useVirtualDisplay()) GTEST_SKIP() << "Xvfb cannot be started";
         launch();
     }
     // Starts the game in a fresh folder; both windows are found by their
     // exact titles, and the panel is drawn.
     void launch() {
         run("rm -rf " + dir + "; mkdir " + dir), status = -1;
-        pid = spawn({ZANDOK_GAME_EXE, nullptr}, dir, "game.log");
+        pid = spawnProcess({ZANDOK_GAME_EXE}, dir, "game.log");
         ASSERT_TRUE(waitUntil(
             [&] {
                 game = window("^3D Zandok.* \\(APRIL 2003, v\\.1\\)$");

@@ -1,24 +1,18 @@
-// The render tests' GL context: a private virtual display (Xvfb, started on
-// first use and ended with the test program) and one 600 x 600 GLUT window
-// with Mesa's software GL and the game's GL state.
+// The render tests' GL context: one 600 x 600 GLUT window with Mesa's
+// software GL and the game's GL state, on the tests' virtual display.
 #pragma once
 
 #include <GL/freeglut.h>
-#include <signal.h>
-#include <sys/prctl.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "render/view_settings.h"
 #include "render/camera.h"
 #include "render/gl_setup.h"
+#include "render/view_settings.h"
 #include "tests/support/test_support.h"
+#include "tests/support/virtual_display.h"
 
 struct Pixel {
     int r, g, b;
@@ -36,31 +30,18 @@ struct Image {
 };
 
 inline bool openWindow() {
-    static int window = -1;  // not tried yet; 0: failed
-    if (window >= 0) return window > 0;
-    window = 0;
-    int fds[2];
-    if (pipe(fds) != 0) return false;
-    if (fork() == 0) {
-        prctl(PR_SET_PDEATHSIG, SIGTERM);  // ends with the test program, even a crashed one
-        std::freopen("/dev/null", "w", stderr);
-        execlp("Xvfb", "Xvfb", "-displayfd", std::to_string(fds[1]).c_str(), "-screen", "0",
-               "640x640x24", "-nolisten", "tcp", nullptr);
-        _exit(127);
-    }
-    close(fds[1]);
-    char number[16] = {};  // Xvfb writes the display it found free
-    if (read(fds[0], number, sizeof number - 1) <= 0) return false;
-    setenv("DISPLAY", (":" + std::to_string(std::atoi(number))).c_str(), 1);
-    setenv("LIBGL_ALWAYS_SOFTWARE", "1", 1);
-    int argc = 1;
-    char name[] = "render_tests", *argv[] = {name, nullptr};
-    glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
-    glutInitWindowSize(600, 600);
-    window = glutCreateWindow("render tests");
-    initGraphics();
-    return true;
+    static const bool open = [] {
+        if (!useVirtualDisplay()) return false;
+        int argc = 1;
+        char name[] = "render_tests", *argv[] = {name, nullptr};
+        glutInit(&argc, argv);
+        glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
+        glutInitWindowSize(600, 600);
+        glutCreateWindow("render tests");
+        initGraphics();
+        return true;
+    }();
+    return open;
 }
 
 // A fresh game in the start view, in the window's 600 x 600 square.
@@ -69,7 +50,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(openWindow()) << "no Xvfb or no GL window";
         testing_support::resetGame();
-        viewSettings.reset();
+        viewSettings = {};
         reshapeView(600, 600);
     }
 };

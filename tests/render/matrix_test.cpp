@@ -45,7 +45,6 @@ struct Row {
 const std::string error = "Projection error! Invalid Parameters";
 
 TEST_F(GlTest, EveryMatrixEqualsMesas) {
-    using namespace ViewSettings;
     // Rotations come first: every later builder must start from the identity.
     std::vector<Row> rows;
     for (float a : {-45.0f, 90.0f, 123.4f, 377.0f})
@@ -64,13 +63,14 @@ TEST_F(GlTest, EveryMatrixEqualsMesas) {
          ROW(orthoProjection(3, 3, -1, 1, 0, 1), {}, error),
          // The start view, zoom 0.6 and 1.0, perspective and zoom 0.
          ROW(setProjection(), projection(glOrtho, 1.08, 0, 6.48)),
-         ROW((zoom = 0.6f, setProjection()), projection(glOrtho, 0.72, 0, 4.32)),
-         ROW((zoom = 1, setProjection()), projection(glOrtho, 1.2, 0, 7.2)),
-         ROW((orthogonal = 0, setProjection()), projection(glFrustum, 0.6, 0.54, 3.6)),
-         ROW((orthogonal = 1, zoom = 0, setProjection()), projection(nullptr, 0, 0, 0), error),
+         ROW((viewSettings.zoom = 0.6f, setProjection()), projection(glOrtho, 0.72, 0, 4.32)),
+         ROW((viewSettings.zoom = 1, setProjection()), projection(glOrtho, 1.2, 0, 7.2)),
+         ROW((viewSettings.orthogonal = 0, setProjection()), projection(glFrustum, 0.6, 0.54, 3.6)),
+         ROW((viewSettings.orthogonal = 1, viewSettings.zoom = 0, setProjection()),
+             projection(nullptr, 0, 0, 0), error),
          // Auto-rotation turns a degree before the rotation is applied.
-         ROW((eye[0] = 1.5f, angleX = 30, angleY = -70, angleZ = 400, rotateY = 1,
-              applyViewTransform()),
+         ROW((viewSettings.eye[0] = 1.5f, viewSettings.angleX = 30, viewSettings.angleY = -70,
+              viewSettings.angleZ = 400, viewSettings.rotateY = 1, applyViewTransform()),
              (glLoadIdentity(), gluLookAt(1.5, 1, 1, 0, 0, 0, 0, 1, 0), glRotatef(30, 1, 0, 0),
               glRotatef(-69, 0, 1, 0), glRotatef(400, 0, 0, 1), glScalef(0.1f, 0.1f, 0.1f),
               glTranslatef(-2, -10, -3)))});

@@ -1,0 +1,70 @@
+// The replay player as it is run: its report, its failures, and a soak of
+// random live games that it must replay exactly.
+#include <random>
+#include <regex>
+
+#include "app/idle.h"
+#include "model/seams.h"
+#include "tests/app/shell_fixture.h"
+
+#ifndef ZANDOK_REPLAY_EXE
+#error "ZANDOK_REPLAY_EXE must name the built zandok-replay"
+#endif
+
+namespace {
+
+// Runs the replay player: its exit status and all it printed.
+std::pair<int, std::string> runTool(const std::string& args) {
+    return runCommand(ZANDOK_REPLAY_EXE " " + args + " 2>&1");
+}
+
+}  // namespace
+
+TEST_F(ShellTest, ReplayPlayerPrintsTheGameItPlayedOrFails) {
+    // A b4 put on the floor lands, then a slab moves and falls two cells;
+    // recorded over the file it plays. A slab has no hint: its blank text
+    // is trimmed away.
+    const std::string game = "INI1HINTCT 3decXdropdrop", path = temp("game.txt", game);
+    const auto [status, out] = runTool(path + " --record " + path);
+    const char* rows[] = {" .... .... .... .... .... ....\n", " .... .55. .55. .55. .55. ....\n",
+                          " ##.. ##.. .... .... .... ....\n"};
+    std::string want =
+        "steps: 7\nscore: 0\nlevel: 0\nlayers: 0\ncheats: 5\nrunning: 0\nreplay: 0\n"
+        "block: 3 0 1 16 1\nhint:\nwell:\n";
+    for (int y = 19; y >= 0; --y)
+        want += (y < 10 ? "0" : "") + std::to_string(y) + rows[y < 2 ? 2 : y == 15 || y == 16];
+    EXPECT_EQ(std::tuple(status, out, readFile(path)), std::tuple(0, want, game));
+    const std::string b4 = std::get<1>(runTool(temp("b4.txt", "INI1")));  // a b4 has a hint
+    EXPECT_TRUE(std::regex_search(b4, std::regex("\nhint: \\S(.*\\S)?\nwell:\n"))) << b4;
+    for (const std::string& file : {tempPath("none.txt"), temp("empty.txt", "")})
+        EXPECT_EQ(runTool(file), std::pair(1, std::string("File cannot be read\n"))) << file;
+}
+
+// Random live games through the keys and the idle clock, each replayed by
+// the player: the re-recording equals the recording, and the replay ends
+// where the live game stood after its last recorded token.
+TEST_F(ShellTest, ReplaysOfRandomLiveGamesReproduceThemExactly) {
+    static std::mt19937 random(20030401);
+    seams.randomValue = [] { return static_cast<int>(random() & 0x7fff); };
+    for (int g = 0; g < 60; ++g) {
+        // Half the games mostly take the hint, so they clear layers.
+        const std::string keySet = g % 2 ? "HHHHHHHH  daxws6" : "daxwsdaxws  HHh6";
+        openRecordingFile(recPath);
+        restartGame();
+        long size = std::ftell(replayLog.file);
+        std::string live = reportedState(), again = tempPath("again.txt");
+        for (int a = 0; a < 6000 && gameState.gameRunning; ++a) {
+            // A key, or an idle pass that finds gravity due.
+            random() % 3 ? press(std::string(1, keySet[random() % keySet.size()]))
+                         : (fakeNow = gameState.nextFallTime, onIdle());
+            if (std::ftell(replayLog.file) != size)
+                size = std::ftell(replayLog.file), live = reportedState();
+        }
+        const auto [status, out] = runTool(recPath + " --record " + again);
+        // Each token takes a step, and the end one more unless the game was won.
+        const long steps = size / 4 + (gameState.level < 6);
+        EXPECT_EQ(std::tuple(status, readFile(again), reportedState(out), out.substr(0, out.find('\n'))),
+                  std::tuple(0, recorded(), live, "steps: " + std::to_string(steps)))
+            << "game " << g;
+    }
+}
