@@ -5,9 +5,9 @@
 #include <set>
 #include <tuple>
 
-#include "model/sound_cue.h"
 #include "model/block.h"
 #include "model/motion.h"
+#include "model/sound_cue.h"
 #include "tests/support/test_support.h"
 
 using namespace testing_support;
@@ -15,16 +15,17 @@ using namespace testing_support;
 namespace {
 
 using Cell = std::tuple<int, int, int>;
+using Cells = std::set<Cell>;
 
-std::set<Cell> occupied(const Well& w) {
-    std::set<Cell> cells;
+Cells occupied(const Well& w) {
+    Cells cells;
     for (int i = 0; i < WellCells; ++i)
         if (w.cells[i] != 0) cells.insert({i % 4, i / 4 % 20, i / 80});
     return cells;
 }
 
-std::set<Cell> box(int x0, int x1, int y0, int y1, int z0, int z1) {
-    std::set<Cell> cells;
+Cells box(int x0, int x1, int y0, int y1, int z0, int z1) {
+    Cells cells;
     for (int x = x0; x <= x1; ++x)
         for (int y = y0; y <= y1; ++y)
             for (int z = z0; z <= z1; ++z) cells.insert({x, y, z});
@@ -42,32 +43,41 @@ using BlockTest = FreshGame;
 
 }  // namespace
 
-TEST_F(BlockTest, EveryModePaintsItsOwnDistinctShape) {
+TEST_F(BlockTest, EveryModePaintsItsOwnDistinctShapeAndNothingOutsideTheWell) {
     const int modes[] = {3, 1, 12, 3, 12, 12, 8}, cubes[] = {4, 8, 4, 16, 4, 4, 4};
-    std::set<std::set<Cell>> shapes;
+    std::set<Cells> shapes;
     for (int k = 0; k < KindCount; ++k)
         for (int m = 0; m < modes[k]; ++m) {
-            const ModeShape& s = kindTable[k].modes[m];
-            int ax = 0, az = 0;  // anchor so that the smallest x and z are 0
-            for (int i = 0; i < s.count; ++i) ax = std::max(ax, -s.cells[i].dx);
-            for (int i = 0; i < s.count; ++i) az = std::max(az, -s.cells[i].dz);
+            // Anchored so that the smallest x and z are 0.
+            int ax = 0, az = 0;
+            for (const CellOffset& c : kindTable[k].modes[m].cells) ax = std::max(ax, -c.dx);
+            for (const CellOffset& c : kindTable[k].modes[m].cells) az = std::max(az, -c.dz);
             place(k, m, ax, 10, az);
-            const auto cells = occupied(blockWell);
-            EXPECT_EQ(getStatus(), Ok) << k << "-" << m;
-            EXPECT_EQ(fallingBlock.modeCount, modes[k]);
-            EXPECT_EQ(cells.size(), static_cast<size_t>(cubes[k])) << k << "-" << m;
-            for (const auto& [x, y, z] : cells)
-                EXPECT_EQ(blockWell.cell(x, y, z), kindTable[k].cellValue);
+            Cells shape;
             int minY = 20;
-            for (const auto& c : cells) minY = std::min(minY, std::get<1>(c));
-            std::set<Cell> shape;
-            for (const auto& [x, y, z] : cells) shape.insert({x, y - minY, z});
+            for (const auto& [x, y, z] : occupied(blockWell)) minY = std::min(minY, y);
+            for (const auto& [x, y, z] : occupied(blockWell)) {
+                shape.insert({x, y - minY, z});
+                EXPECT_EQ(blockWell.cell(x, y, z), kindTable[k].cellValue);
+            }
+            EXPECT_EQ(std::tuple(getStatus(), fallingBlock.modeCount, shape.size()),
+                      std::tuple(Ok, modes[k], static_cast<size_t>(cubes[k])))
+                << k << "-" << m;
             EXPECT_TRUE(shapes.insert(shape).second) << "shape repeated by " << k << "-" << m;
         }
+    place(bar, 2, 2, 19, 2);  // half out of the side
+    EXPECT_EQ(std::tuple(occupied(blockWell), getStatus()),
+              std::tuple(Cells{{2, 19, 2}, {3, 19, 2}}, OutOfWell));
+    place(base3, 2, 2, 19, 2);  // reaches above the anchor
+    EXPECT_EQ(getStatus(), OutOfWell);
+    place(lh, 12, 1, 10, 2);  // no such mode, and no such kind: nothing painted
+    EXPECT_TRUE(occupied(blockWell).empty());
+    place(9, 0, 1, 10, 2);
+    EXPECT_TRUE(occupied(blockWell).empty());
 }
 
 TEST_F(BlockTest, StartCellsOfEveryKind) {
-    const std::set<Cell> starts[KindCount] = {
+    const Cells starts[KindCount] = {
         {{2, 19, 2}, {2, 19, 3}, {2, 19, 4}, {2, 19, 5}},
         box(2, 3, 18, 19, 2, 3),
         {{2, 19, 2}, {1, 19, 2}, {3, 19, 2}, {2, 18, 2}},
@@ -80,27 +90,15 @@ TEST_F(BlockTest, StartCellsOfEveryKind) {
         fallingBlock.mode = 5;
         gameState.boardChanged = 0;
         startKind(k);
-        EXPECT_EQ(occupied(blockWell), starts[k]) << k;
-        EXPECT_EQ(fallingBlock.mode, 0);
-        EXPECT_EQ(getStatus(), Ok);
-        EXPECT_EQ(gameState.boardChanged, 1) << "a new block makes the kept placement stale";
+        // A new block makes the kept placement stale.
+        EXPECT_EQ(
+            std::tuple(occupied(blockWell), fallingBlock.mode, getStatus(), gameState.boardChanged),
+            std::tuple(starts[k], 0, Ok, 1))
+            << k;
     }
     fallingBlock.start(7);
     fallingBlock.start(-1);
     EXPECT_EQ(fallingBlock.kind, zblk) << "unknown kinds never reach the block";
-}
-
-TEST_F(BlockTest, PartlyOutsideAndUnknownShapes) {
-    place(bar, 2, 2, 19, 2);
-    EXPECT_EQ(occupied(blockWell), (std::set<Cell>{{2, 19, 2}, {3, 19, 2}}));
-    EXPECT_EQ(getStatus(), OutOfWell);
-    place(base3, 2, 2, 19, 2);
-    EXPECT_EQ(getStatus(), OutOfWell) << "reaches above the anchor";
-    place(lh, 12, 1, 10, 2);
-    EXPECT_TRUE(occupied(blockWell).empty());
-    place(9, 0, 1, 10, 2);
-    EXPECT_TRUE(occupied(blockWell).empty());
-    EXPECT_EQ(fallingBlock.modeCount, 12) << "an unknown kind leaves the mode count";
 }
 
 TEST_F(BlockTest, WeightedPickBuckets) {
@@ -119,33 +117,28 @@ TEST_F(BlockTest, WeightedPickBuckets) {
     kindWeights(6, six), kindWeights(7, seven);
     EXPECT_TRUE(std::equal(six, six + KindCount, seven));
     EXPECT_EQ(six[bar], 2);
-
     gameState.level = 5;
     scriptRandom({35});  // lh at level 5, b4 at level 0
     fallingBlock.next();
-    EXPECT_EQ(fallingBlock.kind, lh);
-    EXPECT_TRUE(kindQueue.empty());
+    EXPECT_EQ(std::tuple(fallingBlock.kind, kindQueue.empty()), std::tuple(lh, true));
 }
 
 TEST_F(BlockTest, MovesAreRecordedSoundedAndUndoneWhenRefused) {
     fillSettled({{0, 19, 3}});
-    const struct {
-        Move move;
-        int x, z;
-    } steps[] = {{Move::MinusX, 1, 2}, {Move::MinusX, 1, 2}, {Move::PlusZ, 1, 2},
-                 {Move::MinusZ, 1, 1}, {Move::PlusX, 2, 1},  {Move::PlusX, 3, 1},
-                 {Move::PlusX, 3, 1}};
-    for (const auto& s : steps) {
-        moveBlock(s.move);
-        EXPECT_EQ(fallingBlock.x, s.x);
-        EXPECT_EQ(fallingBlock.z, s.z);
+    const Move moves[] = {Move::MinusX, Move::MinusX, Move::PlusZ, Move::MinusZ,
+                          Move::PlusX,  Move::PlusX,  Move::PlusX};
+    const int places[][2] = {{1, 2}, {1, 2}, {1, 2}, {1, 1}, {2, 1}, {3, 1}, {3, 1}};  // x, z
+    for (int i = 0; i < 7; ++i) {
+        moveBlock(moves[i]);
+        EXPECT_EQ(std::tuple(fallingBlock.x, fallingBlock.z),
+                  std::tuple(places[i][0], places[i][1]));
     }
-    EXPECT_EQ(occupied(blockWell), box(3, 3, 19, 19, 1, 4)) << "repainted where it stands";
-    EXPECT_EQ(recordedTokens, "decXdecXincZdecZincXincXincX");
-    EXPECT_EQ(playedCues, std::vector<int>(7, CueMove));
+    // Repainted where it stands.
+    EXPECT_EQ(std::tuple(occupied(blockWell), recordedTokens, playedCues),
+              std::tuple(box(3, 3, 19, 19, 1, 4), "decXdecXincZdecZincXincXincX",
+                         std::vector<int>(7, CueMove)));
     gameState.soundOn = 0;
-    moveBlock(Move::MinusX);
-    turnBlock();
+    moveBlock(Move::MinusX), turnBlock();
     EXPECT_EQ(playedCues.size(), 7u);
 }
 
@@ -153,17 +146,14 @@ TEST_F(BlockTest, TurnTakesTheNextModeThatFits) {
     turnBlock();
     EXPECT_EQ(fallingBlock.mode, 1);
     turnBlock();  // mode 2 pokes out of the side
-    EXPECT_EQ(fallingBlock.mode, 0);
-    EXPECT_EQ(getStatus(), Ok);
-    EXPECT_EQ(recordedTokens, "incMincM");
-    EXPECT_EQ(playedCues, (std::vector<int>{CueRotate, CueRotate}));
+    EXPECT_EQ(std::tuple(fallingBlock.mode, getStatus(), recordedTokens, playedCues),
+              std::tuple(0, Ok, "incMincM", std::vector<int>{CueRotate, CueRotate}));
 
     startKind(lh);  // walled in: no other mode fits
     for (int i = 0; i < WellCells; ++i)
         if (i / 4 % 20 >= 16 && blockWell.cells[i] == 0) settledWell.cells[i] = SettledCube;
     turnBlock();
-    EXPECT_EQ(fallingBlock.mode, 0);
-    EXPECT_EQ(occupied(blockWell).size(), 4u);
+    EXPECT_EQ(std::tuple(fallingBlock.mode, occupied(blockWell).size()), std::tuple(0, 4u));
 
     startKind(zblk);
     fallingBlock.mode = 11;  // outside zblk's cycle: the loop must still end

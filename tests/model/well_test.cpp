@@ -1,9 +1,9 @@
 // The well grid: storage, bounds, whole-well operations, layers and gaps.
 #include <gtest/gtest.h>
 
+#include "model/message_line.h"
 #include "model/sound_cue.h"
 #include "model/well.h"
-#include "model/message_line.h"
 #include "tests/support/test_support.h"
 
 using namespace testing_support;
@@ -25,37 +25,28 @@ int settledCount() {
 
 }  // namespace
 
-TEST_F(WellTest, StorageAndBounds) {
-    Well w(4, 20, 6);
-    w.setCell(3, 19, 5, 7);
-    w.setCell(1, 2, 3, 5);
-    EXPECT_EQ(w.cells[479], 7);
-    EXPECT_EQ(w.cells[249], 5);
-    EXPECT_EQ(getStatus(), Ok);
-    const int outside[][3] = {{4, 0, 0}, {0, 20, 0}, {0, 0, 6}, {-1, 0, 0}, {0, -1, 0}, {0, 0, -1}};
-    for (const auto& c : outside) {
+TEST_F(WellTest, StorageBoundsOverlayCollisionAndMerge) {
+    Well a(4, 20, 6), b(4, 20, 6), r(4, 20, 6);
+    a.setCell(3, 19, 5, 7), a.setCell(1, 2, 3, 5);
+    EXPECT_EQ(std::tuple(a.cells[479], a.cells[249], getStatus()), std::tuple(7, 5, Ok));
+    for (const auto& [x, y, z] :
+         {std::tuple(4, 0, 0), {0, 20, 0}, {0, 0, 6}, {-1, 0, 0}, {0, -1, 0}, {0, 0, -1}}) {
         resetStatus();
-        EXPECT_EQ(w.cell(c[0], c[1], c[2]), -1);
-        EXPECT_EQ(getStatus(), OutOfWell);
+        const int read = a.cell(x, y, z);
+        EXPECT_EQ(std::tuple(read, getStatus()), std::tuple(-1, OutOfWell));
         resetStatus();
-        EXPECT_EQ(w.setCell(c[0], c[1], c[2], 8), -1);
-        EXPECT_EQ(getStatus(), OutOfWell);
+        const int written = a.setCell(x, y, z, 8);
+        EXPECT_EQ(std::tuple(written, getStatus()), std::tuple(-1, OutOfWell));
     }
     int sum = 0;
-    for (int i = 0; i < 480; ++i) sum += w.cells[i];
+    for (int i = 0; i < 480; ++i) sum += a.cells[i];
     EXPECT_EQ(sum, 12) << "refused writes change no cell";
-}
 
-TEST_F(WellTest, OverlayCollidesAndMerge) {
-    Well a(4, 20, 6), b(4, 20, 6), r(4, 20, 6);
-    a.setCell(0, 0, 0, 8), b.setCell(0, 0, 0, 4);
-    a.setCell(1, 0, 0, 8), b.setCell(2, 0, 0, 3);
+    a.clear();
+    a.setCell(0, 0, 0, 8), b.setCell(0, 0, 0, 4), a.setCell(1, 0, 0, 8), b.setCell(2, 0, 0, 3);
     r.setCell(3, 0, 0, 6);
-    r.overlay(a, b);
-    EXPECT_EQ(r.cell(0, 0, 0), 4) << "the second well wins";
-    EXPECT_EQ(r.cell(1, 0, 0), 8);
-    EXPECT_EQ(r.cell(3, 0, 0), 6) << "cells empty in both are left alone";
-
+    r.overlay(a, b);  // the second well wins; cells empty in both are left alone
+    EXPECT_EQ(std::tuple(r.cell(0, 0, 0), r.cell(1, 0, 0), r.cell(3, 0, 0)), std::tuple(4, 8, 6));
     setStatus(OutOfWell);
     b.setCell(0, 0, 0, 0);
     displayWell.collides(a, b);
@@ -63,69 +54,53 @@ TEST_F(WellTest, OverlayCollidesAndMerge) {
     b.setCell(1, 0, 0, 2);
     displayWell.collides(a, b);
     EXPECT_EQ(getStatus(), Collision);
-
     r.clear();
     r.mergeSettled(b);
-    EXPECT_EQ(r.cell(1, 0, 0), SettledCube);
-    EXPECT_EQ(r.cell(2, 0, 0), SettledCube);
-    EXPECT_EQ(r.cell(0, 0, 0), 0);
+    EXPECT_EQ(std::tuple(r.cell(1, 0, 0), r.cell(2, 0, 0), r.cell(0, 0, 0)),
+              std::tuple(SettledCube, SettledCube, 0));
 }
 
 TEST_F(WellTest, FullLayersScore) {
-    struct Row {
-        int layers, startScore, startCount, score, count, level, cheats;
-        std::vector<int> cues;
-    };
-    const Row rows[] = {
-        {1, 0, 0, 10, 1, 0, 6, {}},    {2, 0, 0, 40, 2, 0, 7, {}},
-        {3, 0, 0, 360, 3, 0, 8, {}},   {4, 0, 0, 5760, 4, 0, 9, {}},
-        {5, 0, 0, 5760, 5, 0, 10, {}}, {3, 0, 8, 360, 1, 1, 8, {CueLevelUp}},
-        {2, 9990, 0, 30, 2, 0, 8, {}}, {0, 70, 4, 70, 4, 0, 5, {}},
-    };
-    for (const Row& row : rows) {
+    // Layers, score and layer count before; score, count, level and cheats after.
+    const std::tuple<int, int, int, int, int, int, int> rows[] = {
+        {1, 0, 0, 10, 1, 0, 6},    {2, 0, 0, 40, 2, 0, 7},    {3, 0, 0, 360, 3, 0, 8},
+        {4, 0, 0, 5760, 4, 0, 9},  {5, 0, 0, 5760, 5, 0, 10}, {3, 0, 8, 360, 1, 1, 8},
+        {2, 9990, 0, 30, 2, 0, 8}, {0, 70, 4, 70, 4, 0, 5}};
+    for (const auto& [layers, score, count, newScore, newCount, level, cheats] : rows) {
         resetGame();
         gameState.soundOn = 0;  // the level-up cue plays regardless
-        gameState.score = row.startScore, gameState.layerCount = row.startCount;
-        fillLayers(0, row.layers - 1);
-        fillSettled({{1, row.layers, 1}});
+        gameState.score = score, gameState.layerCount = count;
+        fillLayers(0, layers - 1);
+        fillSettled({{1, layers, 1}});
         settledWell.clearFullLayers();
-        EXPECT_EQ(gameState.score, row.score) << row.layers;
-        EXPECT_EQ(gameState.layerCount, row.count) << row.layers;
-        EXPECT_EQ(gameState.level, row.level) << row.layers;
-        EXPECT_EQ(gameState.cheatsLeft, row.cheats) << row.layers;
-        EXPECT_EQ(playedCues, row.cues) << row.layers;
-        EXPECT_EQ(settledWell.cell(1, 0, 1), SettledCube) << "the cube above drops";
-        EXPECT_EQ(settledCount(), 1);
+        // The cube above drops to the floor.
+        EXPECT_EQ(
+            std::tuple(gameState.score, gameState.layerCount, gameState.level, gameState.cheatsLeft,
+                       playedCues, settledWell.cell(1, 0, 1), settledCount()),
+            std::tuple(newScore, newCount, level, cheats, std::vector<int>(level, CueLevelUp),
+                       SettledCube, 1))
+            << layers;
     }
-}
-
-TEST_F(WellTest, SeparatedFullLayersGoInOneCall) {
-    fillLayers(0, 0);
-    fillLayers(2, 2);
+    resetGame();  // layers apart go in one call
+    fillLayers(0, 0), fillLayers(2, 2);
     fillSettled({{0, 1, 0}, {3, 1, 5}, {2, 19, 2}});
     settledWell.clearFullLayers();
-    EXPECT_EQ(gameState.score, 40);
-    EXPECT_EQ(settledWell.cell(0, 0, 0), SettledCube);
-    EXPECT_EQ(settledWell.cell(3, 0, 5), SettledCube);
-    EXPECT_EQ(settledWell.cell(2, 17, 2), SettledCube);
-    EXPECT_EQ(settledCount(), 3);
+    EXPECT_EQ(std::tuple(gameState.score, settledWell.cell(0, 0, 0), settledWell.cell(3, 0, 5),
+                         settledWell.cell(2, 17, 2), settledCount()),
+              std::tuple(40, SettledCube, SettledCube, SettledCube, 3));
 }
 
 TEST_F(WellTest, GapsAndFillPasses) {
     EXPECT_FALSE(settledWell.hasGap());
     fillSettled({{0, 5, 0}});
     EXPECT_TRUE(settledWell.hasGap());
-    for (int pass = 1; pass <= 5; ++pass) {
+    for (int pass = 1; pass <= 6; ++pass) {  // one cell a pass, and a message if it filled one
         messageLine = {};
         settledWell.fillGaps();
-        EXPECT_EQ(settledCount(), 1 + pass) << "one cell per pass";
-        EXPECT_STREQ(currentMessage(), "Some holes are now filled!");
+        EXPECT_EQ(std::tuple(settledCount(), std::string(currentMessage())),
+                  std::tuple(std::min(pass, 5) + 1, pass < 6 ? "Some holes are now filled!" : ""));
     }
     EXPECT_FALSE(settledWell.hasGap());
-    messageLine = {};
-    settledWell.fillGaps();
-    EXPECT_EQ(settledCount(), 6);
-    EXPECT_STREQ(currentMessage(), "") << "a pass that fills nothing posts nothing";
     fillSettled({{3, 19, 5}});
     EXPECT_TRUE(settledWell.hasGap()) << "the top layer floats too";
 }
