@@ -4,17 +4,17 @@
 #include <cstdint>
 
 #include "app/input_state.h"
-#include "app/prompts.h"
 #include "app/playback.h"
+#include "app/prompts.h"
 #include "app/restart.h"
-#include "model/sound_cue.h"
-#include "render/view_settings.h"
 #include "app/window_seam.h"
 #include "model/block.h"
 #include "model/cheat.h"
 #include "model/game_step.h"
-#include "model/motion.h"
 #include "model/message_line.h"
+#include "model/motion.h"
+#include "model/sound_cue.h"
+#include "render/view_settings.h"
 #include "suggest/placement_search.h"
 
 namespace {

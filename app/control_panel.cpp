@@ -10,9 +10,9 @@
 #include <cfloat>
 #include <cstdint>
 
-#include "render/view_settings.h"
 #include "app/window_seam.h"
 #include "model/game_state.h"
+#include "render/view_settings.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include "app/idle.h"
 #include "app/platform_glut.h"
 #include "app/recording.h"
-#include "model/sound_cue.h"
 #include "app/sound_sdl.h"
 #include "app/startup.h"
+#include "model/sound_cue.h"
 #include "render/gl_setup.h"
 
 int main(int argc, char** argv) {

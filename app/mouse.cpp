@@ -6,10 +6,10 @@
 
 #include "app/commands.h"
 #include "app/input_state.h"
-#include "model/sound_cue.h"
-#include "render/view_settings.h"
 #include "app/window_seam.h"
 #include "model/game_state.h"
+#include "model/sound_cue.h"
+#include "render/view_settings.h"
 
 namespace {
 
@@ -19,9 +19,7 @@ constexpr int steerThreshold = 10;  // pixels between two motion events
 constexpr float minZoom = 0.6f;
 constexpr float maxZoom = 1.0f;
 
-void viewCue() {
-    playCue(CueView);
-}
+void viewCue() { playCue(CueView); }
 void fullScreen() {
     windowSeam.fullScreen();
     viewCue();

@@ -8,10 +8,10 @@
 #include "app/commands.h"
 #include "app/control_panel.h"
 #include "app/mouse.h"
-#include "render/view_settings.h"
 #include "app/window_seam.h"
 #include "render/camera.h"
 #include "render/scene.h"
+#include "render/view_settings.h"
 
 int mainWindow = 0;
 

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "app/input_state.h"
-#include "app/recording.h"
 #include "app/playback.h"
+#include "app/recording.h"
 #include "app/replay_source.h"
 #include "app/restart.h"
 #include "app/window_seam.h"

@@ -4,12 +4,12 @@
 #include "app/input_state.h"
 #include "app/recording.h"
 #include "app/replay_source.h"
-#include "model/sound_cue.h"
-#include "render/view_settings.h"
 #include "app/window_seam.h"
 #include "model/block.h"
 #include "model/message_line.h"
 #include "model/reset.h"
+#include "model/sound_cue.h"
+#include "render/view_settings.h"
 #include "suggest/placement_search.h"
 
 void restartGame() {

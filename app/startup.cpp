@@ -1,4 +1,5 @@
-// Start-up without a window: the greeting and the nine-number command line.
+// Start-up without a window: the options, the data folder, the greeting and
+// the nine-number command line.
 #include "app/startup.h"
 
 #include <cfloat>
@@ -6,9 +7,11 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
 
-#include "render/view_settings.h"
 #include "model/message_line.h"
+#include "render/view_settings.h"
 
 namespace {
 
@@ -46,6 +49,58 @@ int wholeArgument(const char* text) {
 }
 
 }  // namespace
+
+StartOptions readStartOptions(int argc, char** argv) {
+    StartOptions options;
+    options.argc = argc, options.argv = argv;
+    const auto is = [&](int i, const char* option) {
+        return i < argc && std::strcmp(argv[i], option) == 0;
+    };
+    if (is(1, "--data-dir")) {
+        options.dataFolder = true;
+        --options.argc, ++options.argv;
+        argv[1] = argv[0];
+    }
+    const int count = options.argc;
+    char** const args = options.argv;
+    if (count > 1 && (std::strcmp(args[1], "--help") == 0 || std::strcmp(args[1], "-h") == 0))
+        options.mode = count == 2 ? StartOptions::Help : StartOptions::BadUsage;
+    else if (count > 1 && std::strcmp(args[1], "--version") == 0)
+        options.mode = count == 2 ? StartOptions::Version : StartOptions::BadUsage;
+    else if (count > 1 && std::strcmp(args[1], "--timedemo") == 0)
+        options.mode = count == 3 ? StartOptions::Timedemo : StartOptions::BadUsage;
+    if (options.mode == StartOptions::Timedemo) options.timedemoFile = args[2];
+    return options;
+}
+
+std::string usageText(const char* program) {
+    return std::string("usage: ") + program +
+           " [--data-dir] [EYE_X EYE_Y EYE_Z TARGET_X TARGET_Y TARGET_Z UP_X UP_Y UP_Z]\n"
+           "       " + program + " --timedemo FILE\n"
+           "       " + program + " --help | --version\n"
+           "Plays 3D Zandok. Nine numbers place the camera (the first three, as whole\n"
+           "numbers, also the light). Every game is recorded into output.txt in the\n"
+           "current folder; --data-dir plays in $XDG_DATA_HOME/zandok instead.\n"
+           "--timedemo plays the recorded game FILE as fast as frames come, silently,\n"
+           "and prints frames, seconds and frames per second.\n";
+}
+
+std::string dataFolderPath() {
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    if (dataHome && dataHome[0] == '/') return std::string(dataHome) + "/zandok";
+    const char* home = std::getenv("HOME");
+    if (home && home[0] == '/') return std::string(home) + "/.local/share/zandok";
+    return "";
+}
+
+bool enterDataFolder() {
+    const std::string folder = dataFolderPath();
+    std::error_code error;
+    if (folder.empty()) return false;
+    std::filesystem::create_directories(folder, error);
+    std::filesystem::current_path(folder, error);
+    return !error;
+}
 
 void postGreeting() {
     for (const Greeting& g : greeting) postMessage(g.text, g.seconds);

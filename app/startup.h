@@ -1,6 +1,30 @@
-// The parts of start-up that need no window: the greeting and the command
-// line.
+// The parts of start-up that need no window: the command line, the data
+// folder and the greeting.
 #pragma once
+
+#include <string>
+
+// What the command line asks for. Any list of arguments that is not one of
+// the options is the game's own: nine numbers place the camera.
+struct StartOptions {
+    enum Mode { Play, Help, Version, Timedemo, BadUsage };
+    Mode mode = Play;
+    std::string timedemoFile;
+    // Start in the per-user data folder (as the desktop entry does).
+    bool dataFolder = false;
+    // The arguments after the options, the program name first.
+    int argc = 0;
+    char** argv = nullptr;
+};
+
+StartOptions readStartOptions(int argc, char** argv);
+// The usage text of --help, and of a misused option.
+std::string usageText(const char* program);
+// $XDG_DATA_HOME/zandok, or ~/.local/share/zandok; empty when neither is known.
+std::string dataFolderPath();
+// Creates the data folder when missing and makes it the current folder;
+// false when either fails (the game then plays where it was started).
+bool enterDataFolder();
 
 // Posts the eight greeting messages.
 void postGreeting();

@@ -1,10 +1,10 @@
 // The gap-filling cheat: one fill pass over the settled stack per use.
 #include "model/cheat.h"
 
-#include "model/recording.h"
-#include "model/sound_cue.h"
 #include "model/block.h"
 #include "model/message_line.h"
+#include "model/recording.h"
+#include "model/sound_cue.h"
 
 void cheatCommand() {
     playCue(CueCheat);

@@ -2,11 +2,11 @@
 // the game.
 #include "model/game_step.h"
 
+#include "model/block.h"
+#include "model/message_line.h"
+#include "model/motion.h"
 #include "model/recording.h"
 #include "model/sound_cue.h"
-#include "model/block.h"
-#include "model/motion.h"
-#include "model/message_line.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Gaps: empty cells directly below an occupied one. The cell above the top
 // layer lies outside the well and counts as empty.
-#include "model/well.h"
 #include "model/message_line.h"
+#include "model/well.h"
 
 bool Well::hasGap() const {
     for (int32_t x = 0; x < width; ++x)

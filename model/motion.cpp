@@ -1,9 +1,9 @@
 // Player moves of the falling block, judged after the fact by the fit test.
 #include "model/motion.h"
 
+#include "model/block.h"
 #include "model/recording.h"
 #include "model/sound_cue.h"
-#include "model/block.h"
 
 namespace {
 

@@ -7,4 +7,3 @@
 int64_t calendarSeconds() { return static_cast<int64_t>(std::time(nullptr)); }
 int libraryRandom() { return std::rand(); }
 void librarySeed(unsigned seed) { std::srand(seed); }
-

@@ -13,7 +13,6 @@ void formatHudText(char* out, size_t size, int32_t level, int32_t score, int32_t
 }
 
 const char* buildHudText() {
-    formatHudText(hudText, sizeof hudText, gameState.level, gameState.score,
-                  gameState.cheatsLeft);
+    formatHudText(hudText, sizeof hudText, gameState.level, gameState.score, gameState.cheatsLeft);
     return hudText;
 }

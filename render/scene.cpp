@@ -4,11 +4,11 @@
 
 #include <GL/glut.h>
 
-#include "render/view_settings.h"
 #include "model/game_state.h"
 #include "model/well.h"
 #include "render/camera.h"
 #include "render/overlay.h"
+#include "render/view_settings.h"
 #include "suggest/display_well.h"
 
 namespace {

@@ -7,11 +7,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "render/view_settings.h"
 #include "model/game_state.h"
 #include "model/well.h"
 #include "render/overlay.h"
 #include "render/scene.h"
+#include "render/view_settings.h"
 #include "suggest/display_well.h"
 #include "tools/render_scenes.h"
 

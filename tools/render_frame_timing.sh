@@ -9,4 +9,4 @@ build="${1:-$root/build}"
 frames="${2:-200}"
 cmake --build "$build" --target render_frame_timing -j2 >/dev/null
 LIBGL_ALWAYS_SOFTWARE=1 xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
-  "$build/render/render_frame_timing" "$frames"
+  "$build/tools/render_frame_timing" "$frames"

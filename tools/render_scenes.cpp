@@ -6,14 +6,14 @@
 #include <cstdio>
 #include <vector>
 
-#include "render/view_settings.h"
 #include "model/block.h"
 #include "model/game_state.h"
+#include "model/message_line.h"
+#include "model/reset.h"
 #include "model/well.h"
 #include "render/camera.h"
 #include "render/gl_setup.h"
-#include "model/message_line.h"
-#include "model/reset.h"
+#include "render/view_settings.h"
 
 namespace {
 constexpr int WindowSize = 600;

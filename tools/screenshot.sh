@@ -10,7 +10,7 @@ cmake --build "$build" --target render_screenshot -j2 >/dev/null
 ppm="$(mktemp --suffix=.ppm)"
 trap 'rm -f "$ppm"' EXIT
 LIBGL_ALWAYS_SOFTWARE=1 xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
-  "$build/render/render_screenshot" "$ppm"
+  "$build/tools/render_screenshot" "$ppm"
 mkdir -p "$root/docs"
 convert "$ppm" "$root/docs/screenshot.png"
 echo "wrote $root/docs/screenshot.png"

@@ -5,9 +5,9 @@
 #include <cstring>
 #include <string>
 
+#include "app/playback.h"
 #include "app/recording.h"
 #include "app/replay_report.h"
-#include "app/playback.h"
 #include "app/replay_source.h"
 #include "model/game_state.h"
 

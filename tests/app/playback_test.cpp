@@ -26,10 +26,9 @@ TEST_F(ShellTest, PlaybackPerformsEachTokenAndCopiesItAsReadUntilTheEndOrADamage
         ASSERT_TRUE(loadReplay(temp("replay.txt", file)));
         beginReplay();  // as the replay prompt's Enter does
         EXPECT_EQ(playToEnd(), steps) << file;
-        EXPECT_EQ(
-            std::tuple(recorded(), fallingBlock.kind, fallingBlock.y, urgent(),
-                       gameState.replayMode + gameState.gameRunning + replaySource.position),
-            std::tuple(recording, kind, y, finished, 0u))
+        EXPECT_EQ(std::tuple(recorded(), fallingBlock.kind, fallingBlock.y, urgent(),
+                             gameState.replayMode + gameState.gameRunning + replaySource.position),
+                  std::tuple(recording, kind, y, finished, 0u))
             << file;
     }
     // A header makes the kept placement stale.
@@ -62,4 +61,3 @@ TEST_F(ShellTest, LoadingReadsTheWholeFileOfAtMost16MiB) {
     playToEnd();
     EXPECT_EQ(std::tuple(reportedState(), recorded()), std::tuple(live, text));
 }
-

@@ -21,8 +21,8 @@ TEST_F(ShellTest, RecordingNamesThatCannotBeOpenedFallBackToOutputTxt) {
     namespace fs = std::filesystem;
     const fs::path here = fs::current_path(), dir = tempPath("cwd");
     fs::create_directory(dir), fs::current_path(dir);
-    for (const std::string& name : {std::string(), std::string("no/such/folder"),
-                                    std::string("."), std::string(5000, 'n')}) {
+    for (const std::string& name :
+         {std::string(), std::string("no/such/folder"), std::string("."), std::string(5000, 'n')}) {
         openRecording(name);
         recordAction("incM");
         EXPECT_EQ(readFile("output.txt"), "incM") << name.size();

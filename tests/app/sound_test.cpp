@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "app/sound_clips.h"
-#include "model/sound_cue.h"
 #include "app/sound_sdl.h"
+#include "model/sound_cue.h"
 #include "tests/support/test_support.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// The shared test helpers: fake outlets, files and commands.
 #include "tests/support/test_support.h"
 
 #include <sys/wait.h>

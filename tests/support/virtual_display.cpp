@@ -1,3 +1,4 @@
+// The private virtual display and the child programs of the tests.
 #include "tests/support/virtual_display.h"
 
 #include <fcntl.h>

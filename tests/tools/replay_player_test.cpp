@@ -63,8 +63,9 @@ TEST_F(ShellTest, ReplaysOfRandomLiveGamesReproduceThemExactly) {
         const auto [status, out] = runTool(recPath + " --record " + again);
         // Each token takes a step, and the end one more unless the game was won.
         const long steps = size / 4 + (gameState.level < 6);
-        EXPECT_EQ(std::tuple(status, readFile(again), reportedState(out), out.substr(0, out.find('\n'))),
-                  std::tuple(0, recorded(), live, "steps: " + std::to_string(steps)))
+        EXPECT_EQ(
+            std::tuple(status, readFile(again), reportedState(out), out.substr(0, out.find('\n'))),
+            std::tuple(0, recorded(), live, "steps: " + std::to_string(steps)))
             << "game " << g;
     }
 }
