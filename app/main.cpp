@@ -2,6 +2,8 @@
 // callbacks of GLUT's main loop, which the process leaves only by exit.
 #include <GL/freeglut.h>
 
+#include <cstdio>
+
 #include "app/control_panel.h"
 #include "app/idle.h"
 #include "app/platform_glut.h"
@@ -12,12 +14,28 @@
 #include "render/gl_setup.h"
 
 int main(int argc, char** argv) {
+    const StartOptions options = readStartOptions(argc, argv);
+    switch (options.mode) {
+        case StartOptions::Help:
+            std::fputs(usageText("zandok").c_str(), stdout);
+            return 0;
+        case StartOptions::Version:
+            std::puts("zandok " ZANDOK_VERSION);
+            return 0;
+        case StartOptions::BadUsage:
+            std::fputs(usageText("zandok").c_str(), stderr);
+            return 2;
+        default:
+            break;
+    }
+    if (options.dataFolder) enterDataFolder();
     installSoundBackend();
     installWindowSeam();
 
     postGreeting();
-    applyCommandLine(argc, argv);
-    glutInit(&argc, argv);
+    int glutArgc = options.argc;
+    applyCommandLine(glutArgc, options.argv);
+    glutInit(&glutArgc, options.argv);
     // Closing a window ends the process through exit, as the quit paths do.
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_EXIT);
 
@@ -25,8 +43,7 @@ int main(int argc, char** argv) {
     createGameWindow();
 
     initGraphics();
-    openRecordingFile("output.txt");
-    writeReplayHeader();
+    startRecording();
     playCue(CueStart);
 
     glutIdleFunc(onIdle);

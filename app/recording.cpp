@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "model/block.h"
+#include "model/message_line.h"
 #include "model/recording.h"
 #include "model/seams.h"
 
@@ -27,8 +28,19 @@ bool openRecordingFile(const std::string& path) {
     return replayLog.file != nullptr;
 }
 
+namespace {
+void sayRecordingIsOff() { showUrgentMessage("Recording is off: output.txt cannot be written", 8); }
+}  // namespace
+
+void startRecording() {
+    if (openRecordingFile("output.txt"))
+        writeReplayHeader();
+    else
+        sayRecordingIsOff();
+}
+
 void openRecording(const std::string& name) {
-    if (!openRecordingFile(name)) openRecordingFile("output.txt");
+    if (!openRecordingFile(name) && !openRecordingFile("output.txt")) sayRecordingIsOff();
 }
 
 void closeRecording() {

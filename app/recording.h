@@ -14,8 +14,12 @@ struct ReplayLog {
 
 extern ReplayLog replayLog;
 
+// The start-up recording: "output.txt" with the game's header. When it
+// cannot be written, the message line says that recording is off.
+void startRecording();
 // Opens name for writing (created or emptied); falls back to "output.txt"
-// when that fails. Recording is silently off when both fail.
+// when that fails. When both fail, recording is off and the message line
+// says so.
 void openRecording(const std::string& name);
 // Opens exactly this file, with no fallback (tools and tests). An open
 // recording takes every token the game records.

@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game and its tests need, when any is missing.
+# Installs the Debian packages that are missing: what building and playing
+# the game needs (tools/setup.sh play), or that and the test tools as well
+# (tools/setup.sh test).
 set -euo pipefail
 
-packages=(build-essential cmake pkg-config libgtest-dev libbenchmark-dev
-  freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libimgui-dev libsdl2-dev
-  xvfb xauth xdotool imagemagick x11-utils clang-format)
+packages=(build-essential cmake pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri
+  libimgui-dev libsdl2-dev)
+if [ "${1:-play}" = test ]; then
+  packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils
+    clang-format clang desktop-file-utils appstream man-db groff-base lintian dpkg-dev file)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -13,27 +13,37 @@
 
 namespace {
 
-int usage() {
-    std::fputs("usage: zandok-replay FILE [--record OUT]\n", stderr);
+const char* const usage =
+    "usage: zandok-replay FILE [--record OUT]\n"
+    "       zandok-replay --help | --version\n"
+    "Plays the recorded 3D Zandok game FILE without a window or sound and prints\n"
+    "the steps made, score, level, layers, cheats left, the block and the well.\n"
+    "--record OUT writes the recording the playback makes into OUT.\n";
+
+int badUsage() {
+    std::fputs(usage, stderr);
     return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) return std::fputs(usage, stdout), 0;
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0)
+        return std::puts("zandok-replay " ZANDOK_VERSION), 0;
     std::string file;
     const char* recordTo = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--record") == 0) {
-            if (++i >= argc || recordTo) return usage();
+            if (++i >= argc || recordTo) return badUsage();
             recordTo = argv[i];
-        } else if (file.empty() && argv[i][0] != '\0') {
+        } else if (file.empty() && argv[i][0] != '\0' && argv[i][0] != '-') {
             file = argv[i];
         } else {
-            return usage();
+            return badUsage();
         }
     }
-    if (file.empty()) return usage();
+    if (file.empty()) return badUsage();
 
     // Read first: the recording may name the same file and is cut when it
     // is opened.
