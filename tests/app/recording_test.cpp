@@ -20,7 +20,7 @@ TEST_F(ShellTest, RecordingHeaderCutsThePreviousGameAndEveryTokenReachesTheDisk)
 TEST_F(ShellTest, RecordingNamesThatCannotBeOpenedFallBackToOutputTxt) {
     namespace fs = std::filesystem;
     const fs::path here = fs::current_path(), dir = tempPath("cwd");
-    fs::create_directory(dir), fs::current_path(dir);
+    fs::remove_all(dir), fs::create_directory(dir), fs::current_path(dir);
     for (const std::string& name :
          {std::string(), std::string("no/such/folder"), std::string("."), std::string(5000, 'n')}) {
         openRecording(name);
