@@ -1,0 +1,93 @@
+// The game program in its real windows on the tests' virtual display
+// (Xvfb), driven with xdotool and watched through screenshots (ImageMagick)
+// and its recording.
+#pragma once
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <functional>
+
+#include "tests/support/test_support.h"
+#include "tests/support/virtual_display.h"
+
+#ifndef ZANDOK_GAME_EXE
+#error "ZANDOK_GAME_EXE must name the built game program"
+#endif
+
+using namespace testing_support;
+
+inline std::string run(const std::string& command) { return runCommand(command).second; }
+
+inline bool waitUntil(const std::function<bool()>& done, int tenths) {
+    for (int i = 0; i < tenths && !done(); ++i) usleep(100000);
+    return done();
+}
+
+// Pixels whose channels add up to at least minSum, or, given an earlier
+// picture, whose channels differ from it by that much.
+inline int count(const std::string& picture, int minSum, const std::string& before = "") {
+    int n = 0;
+    for (std::size_t i = 0; i + 2 < picture.size(); i += 3) {
+        int sum = 0;
+        for (std::size_t c = i; c < i + 3; ++c)
+            sum += std::abs(uint8_t(picture[c]) - (before.empty() ? 0 : uint8_t(before.at(c))));
+        n += sum >= minSum;
+    }
+    return n;
+}
+
+// The panel has one control per 23-pixel row, its check box at x 9..27.
+constexpr int gridRow = 3, orthogonalRow = 4, quitRow = 15;
+inline const std::string lowerWell = "300x170+150+350",
+                         wholeWell = "600x500+0+60";  // w x h + x + y
+
+class WindowTest : public ::testing::Test {
+protected:
+    pid_t pid = -1;
+    int status = -1;  // the wait status once it has ended
+    std::string dir = tempPath("game"), game, panel;
+
+    void SetUp() override {
+        if (!useVirtualDisplay()) GTEST_SKIP() << "Xvfb cannot be started";
+    }
+    // Starts the game with these arguments in a fresh folder; both windows
+    // are found by their exact titles, and the panel is drawn.
+    void launch(std::vector<std::string> args = {}) {
+        run("rm -rf " + dir + "; mkdir " + dir), status = -1;
+        args.insert(args.begin(), ZANDOK_GAME_EXE);
+        pid = spawnProcess(args, dir, "game.log");
+        ASSERT_TRUE(waitUntil(
+            [&] {
+                game = window("^3D Zandok.* \\(APRIL 2003, v\\.1\\)$");
+                panel = window("^CONTROL PANEL$");
+                return !game.empty() && !panel.empty() && tick(gridRow) > 10;
+            },
+            300));
+    }
+    void TearDown() override {
+        if (pid > 0 && !exited(0)) kill(pid, SIGKILL), waitpid(pid, nullptr, 0);
+    }
+    static std::string window(const std::string& title) {
+        return run("xdotool search --name '" + title + "' | head -n 1 | tr -d '\\n'");
+    }
+    static std::string capture(const std::string& window, const std::string& crop) {
+        return run("import -window " + window + " -crop " + crop + " -depth 8 rgb:-");
+    }
+    int tick(int row) {
+        return count(capture(panel, "18x17+9+" + std::to_string(9 + 23 * row)), 300);
+    }
+    void keys(const std::string& names) { run("xdotool key --window " + game + " " + names); }
+    void click(int x, int row) {  // then away from the panel
+        run("xdotool mousemove " + std::to_string(650 + x) + " " + std::to_string(17 + 23 * row) +
+            " click 1 mousemove 300 600");
+        usleep(500000);
+    }
+    std::string recording() const { return readFile(dir + "/output.txt"); }
+    bool exited(int tenths) {
+        return waitUntil([&] { return status != -1 || waitpid(pid, &status, WNOHANG) == pid; },
+                         tenths);
+    }
+};
