@@ -1,5 +1,5 @@
-// The recording file: a header that starts it afresh, and names that cannot
-// be opened.
+// The recording file: a header that starts it afresh, names that cannot be
+// opened, and a recording that cannot be written at all.
 #include <filesystem>
 
 #include "tests/app/shell_fixture.h"
@@ -30,5 +30,14 @@ TEST_F(ShellTest, RecordingNamesThatCannotBeOpenedFallBackToOutputTxt) {
     openRecording("mine.txt");
     recordAction("HINT");
     EXPECT_EQ(readFile("mine.txt"), "HINT");
+    // With output.txt a folder, start-up and a name that fails say that
+    // recording is off, also after the new game the prompt starts.
+    fs::remove("output.txt"), fs::create_directory("output.txt");
+    const std::string off = "Recording is off: output.txt cannot be written";
+    startRecording();
+    EXPECT_EQ(urgent(), off);
+    messageLine = {};
+    press("0no/such/folder\r");
+    EXPECT_EQ(std::tuple(urgent(), replayLog.file), std::tuple(off, nullptr));
     fs::current_path(here);
 }

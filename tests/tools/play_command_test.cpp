@@ -1,0 +1,27 @@
+// The README's first command, the way a player runs it: on a fresh clone,
+// tools/play.sh installs what is missing, builds the game and opens its
+// window; "yes" at the quit prompt ends it with status 0, and every program
+// the README names under build/ is there.
+#include <filesystem>
+#include <regex>
+
+#include "tests/app/window_fixture.h"
+
+TEST_F(WindowTest, ThePlayCommandStartsTheGameFromAFreshClone) {
+    const std::string clone = tempPath("clone");
+    ASSERT_EQ(
+        runCommand("rm -rf " + clone + " && git clone -q " ZANDOK_SOURCE_DIR " " + clone).first, 0);
+    pid = spawnProcess({clone + "/tools/play.sh"}, clone, "play.log");
+    // It builds first: allow it fifteen minutes.
+    ASSERT_TRUE(waitUntil([&] { return !(game = window("^3D Zandok")).empty(); }, 9000))
+        << readFile(clone + "/play.log");
+    keys("q y e s Return");
+    ASSERT_TRUE(exited(300));
+    EXPECT_EQ(status, 0);
+    const std::string readme = readFile(clone + "/README.md");
+    const std::regex named("build/[A-Za-z0-9_./-]*[A-Za-z0-9_-]");
+    int paths = 0;
+    for (std::sregex_iterator p(readme.begin(), readme.end(), named), end; p != end; ++p, ++paths)
+        EXPECT_TRUE(std::filesystem::exists(clone + "/" + p->str())) << p->str();
+    EXPECT_GE(paths, 2);
+}
