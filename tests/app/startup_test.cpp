@@ -1,4 +1,6 @@
 // The nine-number command line.
+#include <filesystem>
+
 #include "app/startup.h"
 #include "tests/app/shell_fixture.h"
 
@@ -27,4 +29,36 @@ TEST_F(ShellTest, CommandLineSetsTheCameraAndTheLightFromNineNumbers) {
         EXPECT_EQ(V(v.up, v.up + 3), V(want.begin() + 6, want.begin() + 9)) << args[0];
         EXPECT_EQ(V(v.light, v.light + 4), V(want.begin() + 9, want.end())) << args[0];
     }
+}
+
+TEST_F(ShellTest, OptionsAreKnownOnlyInTheirOwnFormAndTheDataFolderIsMadeOnce) {
+    using S = StartOptions;
+    // Arguments; what they ask for, the data folder, and what is left.
+    const std::tuple<std::vector<const char*>, S::Mode, bool, int> rows[] = {
+        {{"--help"}, S::Help, false, 2},
+        {{"--version"}, S::Version, false, 2},
+        {{"--timedemo", "f"}, S::Timedemo, false, 3},
+        {{"--timedemo"}, S::BadUsage, false, 2},
+        {{"--help", "x"}, S::BadUsage, false, 3},
+        {{"--bogus"}, S::Play, false, 2},
+        {{"--data-dir", "1", "2", "3", "4", "5", "6", "7", "8", "9"}, S::Play, true, 10}};
+    for (const auto& [args, mode, dataFolder, left] : rows) {
+        std::vector<char*> argv = {const_cast<char*>("zandok")};
+        for (const char* a : args) argv.push_back(const_cast<char*>(a));
+        const S options = readStartOptions(static_cast<int>(argv.size()), argv.data());
+        EXPECT_EQ(std::tuple(options.mode, options.dataFolder, options.argc,
+                             std::string(options.argv[0])),
+                  std::tuple(mode, dataFolder, left, "zandok"))
+            << args[0];
+    }
+    namespace fs = std::filesystem;
+    const fs::path here = fs::current_path(), data = tempPath("data");
+    fs::remove_all(data);
+    setenv("XDG_DATA_HOME", data.c_str(), 1);
+    EXPECT_TRUE(enterDataFolder() && enterDataFolder());
+    EXPECT_EQ(fs::current_path(), data / "zandok");
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    setenv("XDG_DATA_HOME", "relative", 1), setenv("HOME", "/home/player", 1);
+    EXPECT_EQ(dataFolderPath(), "/home/player/.local/share/zandok");
+    setenv("HOME", home.c_str(), 1), unsetenv("XDG_DATA_HOME"), fs::current_path(here);
 }
