@@ -47,6 +47,7 @@ const TokenAction tokenActions[] = {
 
 void endReplay() {
     static const char* const finished = "Replay is finished.  Press 'p' for a new game";
+    keepPlaybackRecording();
     replaySource.position = 0;
     gameState.replayMode = 0;
     postMessage(finished, 10);
@@ -65,18 +66,16 @@ int tokenKind(const ReplayToken& token) {
 }  // namespace
 
 void beginReplay() {
+    recordBesideWhilePlaying(replaySource.device, replaySource.inode);
     restartGame();
     gameState.replayMode = 1;
     gameState.soundOn = 0;
     replaySource.position = 0;
 }
 
-void replayStep() {
-    const ReplayToken token = readReplayToken();
-    if (token.ended) {
-        endReplay();  // a token cut short by the end is dropped
-        return;
-    }
+namespace {
+
+void perform(const ReplayToken& token) {
     if (token.length == TokenLength)
         for (const TokenAction& action : tokenActions)
             if (std::memcmp(token.text, action.word, TokenLength) == 0) {
@@ -92,13 +91,31 @@ void replayStep() {
     if (token.text[0] != 'C' && token.text[0] != 'I') return;
     const int kind = tokenKind(token);
     if (kind < 0) {
+        replaySource.damagedAt = token.offset;
         endReplay();
         return;
     }
     if (token.text[0] == 'C') gameStep();
     fallingBlock.start(static_cast<int16_t>(kind));
-    if (token.text[0] == 'C')
-        recordToken(token.text);
-    else
+    // Only the file's own header replaces the one the loading restart wrote;
+    // any later one is a token like the others.
+    if (token.text[0] == 'I' && token.offset == 0)
         restartRecording(token.text);
+    else
+        recordToken(token.text);
+}
+
+}  // namespace
+
+void replayStep() {
+    const ReplayToken token = readReplayToken();
+    if (token.ended) {
+        endReplay();  // a token cut short by the end is dropped
+        return;
+    }
+    replayLog.fromPlayback = true;
+    perform(token);
+    replayLog.fromPlayback = false;
+    // A win ends the playback too, before the end of the file.
+    if (!gameState.gameRunning && gameState.replayMode) keepPlaybackRecording();
 }

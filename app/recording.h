@@ -1,7 +1,10 @@
 // The recording of the game being played: the file the game's tokens are
 // appended to, each flushed at once, so the file on disk always holds the
-// game so far.
+// game so far. A file that cannot be written stops the recording at once,
+// with the last whole token, and the message line says so.
 #pragma once
+
+#include <sys/types.h>
 
 #include <cstdio>
 #include <string>
@@ -10,6 +13,14 @@
 
 struct ReplayLog {
     std::FILE* file = nullptr;
+    std::string path;
+    long length = 0;      // bytes on disk, whole tokens only
+    bool failed = false;  // a write failed since the last open
+    // While the file being recorded is played back, the recording goes to a
+    // new file beside it, which replaces the old one only when the playback
+    // ends or the player records something of his own.
+    std::string shadowPath;
+    bool fromPlayback = false;  // the tokens written now are the playback's
 };
 
 extern ReplayLog replayLog;
@@ -17,16 +28,24 @@ extern ReplayLog replayLog;
 // The start-up recording: "output.txt" with the game's header. When it
 // cannot be written, the message line says that recording is off.
 void startRecording();
-// Opens name for writing (created or emptied); falls back to "output.txt"
-// when that fails. When both fail, recording is off and the message line
-// says so.
+// Opens name for writing (a regular file, created or emptied); falls back
+// to "output.txt" when that fails. When both fail, recording is off and the
+// message line says so.
 void openRecording(const std::string& name);
 // Opens exactly this file, with no fallback (tools and tests). An open
 // recording takes every token the game records.
 bool openRecordingFile(const std::string& path);
-void closeRecording();
+// Closes the recording (a playback's copy not yet kept is dropped); false
+// when something could not be written.
+bool closeRecording();
 // Starts the recording afresh with a token: the file is cut first.
 void restartRecording(const char token[TokenLength]);
 // Starts the recording afresh: the file is cut and "INI" with the falling
 // block's kind is written.
 void writeReplayHeader();
+
+// A playback of this file begins: when it is the file being recorded, the
+// copy goes beside it until keepPlaybackRecording.
+void recordBesideWhilePlaying(dev_t device, ino_t inode);
+// The playback is over: its copy becomes the recording.
+void keepPlaybackRecording();

@@ -3,7 +3,11 @@
 // name the same file.
 #include "app/replay_source.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
+
+#include "app/regular_file.h"
 
 ReplaySource replaySource;
 
@@ -21,19 +25,16 @@ bool readWhole(std::FILE* in, std::string& text) {
 
 }  // namespace
 
-void closeReplay() {
-    replaySource.text.clear();
-    replaySource.text.shrink_to_fit();
-    replaySource.position = 0;
-}
+void closeReplay() { replaySource = ReplaySource{}; }
 
 bool loadReplay(const std::string& name) {
     closeReplay();
-    if (name.empty() || name.find('\0') != std::string::npos) return false;
-    std::FILE* in = std::fopen(name.c_str(), "rb");
+    std::FILE* in = openRegularForReading(name);
     if (!in) return false;
-    const bool read = readWhole(in, replaySource.text);
+    struct stat info {};
+    const bool read = readWhole(in, replaySource.text) && fstat(fileno(in), &info) == 0;
     std::fclose(in);
+    replaySource.device = info.st_dev, replaySource.inode = info.st_ino;
     if (read && !replaySource.text.empty()) return true;
     closeReplay();
     return false;
@@ -42,6 +43,7 @@ bool loadReplay(const std::string& name) {
 ReplayToken readReplayToken() {
     const std::string& text = replaySource.text;
     ReplayToken token;
+    token.offset = replaySource.position;
     while (token.length < TokenLength) {
         if (replaySource.position >= text.size()) {
             token.ended = true;

@@ -2,6 +2,8 @@
 // then handed out one token at a time.
 #pragma once
 
+#include <sys/types.h>
+
 #include <cstddef>
 #include <string>
 
@@ -13,12 +15,17 @@ constexpr std::size_t MaxReplayBytes = 16 * 1024 * 1024;
 struct ReplaySource {
     std::string text;
     std::size_t position = 0;
+    // The file it was read from, to tell when it is the recording itself.
+    dev_t device = 0;
+    ino_t inode = 0;
+    // Where a damaged token stopped the playback, or npos.
+    std::size_t damagedAt = std::string::npos;
 };
 
 extern ReplaySource replaySource;
 
 // Drops the loaded file and reads name whole; false (and nothing loaded)
-// when it cannot be read, is empty or is too large.
+// when it is not a regular file, cannot be read, is empty or is too large.
 bool loadReplay(const std::string& name);
 // Drops the loaded file.
 void closeReplay();
@@ -29,5 +36,6 @@ struct ReplayToken {
     char text[TokenLength] = {};
     int length = 0;
     bool ended = false;
+    std::size_t offset = 0;  // of its first byte in the file
 };
 ReplayToken readReplayToken();

@@ -76,8 +76,12 @@ StartOptions readStartOptions(int argc, char** argv) {
 std::string usageText(const char* program) {
     return std::string("usage: ") + program +
            " [--data-dir] [EYE_X EYE_Y EYE_Z TARGET_X TARGET_Y TARGET_Z UP_X UP_Y UP_Z]\n"
-           "       " + program + " --timedemo FILE\n"
-           "       " + program + " --help | --version\n"
+           "       " +
+           program +
+           " --timedemo FILE\n"
+           "       " +
+           program +
+           " --help | --version\n"
            "Plays 3D Zandok. Nine numbers place the camera (the first three, as whole\n"
            "numbers, also the light). Every game is recorded into output.txt in the\n"
            "current folder; --data-dir plays in $XDG_DATA_HOME/zandok instead.\n"
