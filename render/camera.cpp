@@ -5,7 +5,9 @@
 
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 
+#include "model/well.h"
 #include "render/view_settings.h"
 
 namespace {
@@ -18,6 +20,11 @@ const float lightSpecular[4] = {1.0f, 1.0f, 1.0f, 0.0f};
 
 // The well's cells are scaled to a tenth and centred on the origin.
 constexpr float WellScale = 0.1f;
+// The well's size in cells along x, y and z.
+const int32_t wellSize[3] = {WellWidth, WellHeight, WellDepth};
+// Auto-rotated angles are brought back by whole turns when they reach this
+// many degrees, long before they could overflow.
+constexpr int32_t AngleBound = 360 * 1000;
 
 // Scales v to unit length; false when it has no direction (zero) or a value
 // is not finite. Dividing by the largest component first keeps the squares
@@ -31,6 +38,57 @@ bool normalise(float v[3]) {
     const float length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
     for (int i = 0; i < 3; ++i) v[i] /= length;
     return true;
+}
+
+bool finite(const float v[3]) {
+    return std::isfinite(v[0]) && std::isfinite(v[1]) && std::isfinite(v[2]);
+}
+
+void cross(const float a[3], const float b[3], float out[3]) {
+    out[0] = a[1] * b[2] - a[2] * b[1];
+    out[1] = a[2] * b[0] - a[0] * b[2];
+    out[2] = a[0] * b[1] - a[1] * b[0];
+}
+
+// One degree more; a thousand turns either way are first taken off by whole
+// turns, which leave the picture as it was.
+void turnOneDegree(int32_t& angle) {
+    if (angle >= AngleBound || angle <= -AngleBound) angle %= 360;
+    ++angle;
+}
+
+// How far along the line of sight the well's farthest corner lies in the
+// view of the current settings (the camera and the three rotations).
+float wellFarthestDistance() {
+    float camera[16], v[3] = {0, 0, 1}, distance = 0;
+    if (cameraMatrix(viewSettings.eye, viewSettings.centre, viewSettings.up, camera))
+        for (int i = 0; i < 3; ++i) {
+            v[i] = camera[4 * i + 2];
+            distance += v[i] * viewSettings.eye[i];
+        }
+    // The line of sight in the well's own axes: the transposed rotations,
+    // the one about x first.
+    const int32_t angles[3] = {viewSettings.angleX, viewSettings.angleY, viewSettings.angleZ};
+    for (int axis = 0; axis < 3; ++axis) {
+        const float r = static_cast<float>(angles[axis]) * (std::numbers::pi_v<float> / 180);
+        const float c = std::cos(r), s = std::sin(r);
+        const int i = (axis + 1) % 3, j = (axis + 2) % 3;
+        const float vi = v[i];
+        v[i] = c * vi + s * v[j];
+        v[j] = c * v[j] - s * vi;
+    }
+    // The corners lie half the well's scaled size from its centre.
+    for (int i = 0; i < 3; ++i)
+        distance += std::fabs(v[i]) * static_cast<float>(wellSize[i]) * (WellScale / 2);
+    return distance;
+}
+
+// The given far plane, or one just past the well's farthest corner when
+// the given one would cut the well. Distances no float view can show (or
+// not finite) keep the given plane, so the matrix stays finite.
+float farPlaneHoldingTheWell(float far) {
+    const float needed = wellFarthestDistance() * 1.001f + 0.01f;
+    return needed > far && needed < 1e30f ? needed : far;
 }
 
 }  // namespace
@@ -52,15 +110,25 @@ bool frustumMatrix(float left, float right, float bottom, float top, float near,
 bool cameraMatrix(const float eye[3], const float centre[3], const float up[3], float out[16]) {
     float f[3] = {eye[0] - centre[0], eye[1] - centre[1], eye[2] - centre[2]};
     if (f[0] == 0 && f[1] == 0 && f[2] == 0) return false;
-    if (!normalise(f)) return false;
-    float s[3] = {up[1] * f[2] - up[2] * f[1], up[2] * f[0] - up[0] * f[2],
-                  up[0] * f[1] - up[1] * f[0]};
-    // An eye on the up line through the target (which the camera spinners
-    // reach) leaves no side direction: drawing it would fill the matrix
-    // with NaNs and lose the well, so it is treated like eye == target.
-    if (!normalise(s)) return false;
-    const float u[3] = {f[1] * s[2] - f[2] * s[1], f[2] * s[0] - f[0] * s[2],
-                        f[0] * s[1] - f[1] * s[0]};
+    if (!normalise(f) || !finite(up)) return false;
+    // At unit length (a zero up stays zero) a very long up cannot overflow.
+    float upward[3] = {up[0], up[1], up[2]}, s[3], u[3];
+    normalise(upward);
+    cross(upward, f, s);
+    if (!normalise(s)) {
+        // An eye on the up line through the target (which the camera
+        // spinners reach) or no up at all: the coordinate axis least
+        // parallel to the line of sight stands in for the up, which gives
+        // the view from just beside that line.
+        int least = 0;
+        for (int i = 1; i < 3; ++i)
+            if (std::fabs(f[i]) < std::fabs(f[least])) least = i;
+        float axis[3] = {0, 0, 0};
+        axis[least] = 1;
+        cross(axis, f, s);
+        normalise(s);
+    }
+    cross(f, s, u);
     for (int k = 0; k < 16; ++k) out[k] = 0.0f;
     for (int i = 0; i < 3; ++i) {
         out[4 * i] = s[i];
@@ -118,9 +186,9 @@ void setProjection() {
     loadIdentityMatrix();
     if (viewSettings.orthogonal) {
         const float h = viewSettings.zoom * 0.6f;
-        orthoProjection(-2 * h, 2 * h, -2 * h, 2 * h, 0, 12 * h);
+        orthoProjection(-2 * h, 2 * h, -2 * h, 2 * h, 0, farPlaneHoldingTheWell(12 * h));
     } else {
-        frustumProjection(-0.6f, 0.6f, -0.6f, 0.6f, 0.6f * 0.9f, 0.6f * 6);
+        frustumProjection(-0.6f, 0.6f, -0.6f, 0.6f, 0.6f * 0.9f, farPlaneHoldingTheWell(0.6f * 6));
     }
     glMatrixMode(GL_MODELVIEW);
 }
@@ -149,11 +217,11 @@ void applyViewTransform() {
 
     // Auto-rotation turns one degree per drawn frame; angles set by the
     // mouse stay in effect whether or not the flag is on.
-    if (viewSettings.rotateX) ++viewSettings.angleX;
+    if (viewSettings.rotateX) turnOneDegree(viewSettings.angleX);
     applyRotation(static_cast<float>(viewSettings.angleX), 1, 0, 0);
-    if (viewSettings.rotateY) ++viewSettings.angleY;
+    if (viewSettings.rotateY) turnOneDegree(viewSettings.angleY);
     applyRotation(static_cast<float>(viewSettings.angleY), 0, 1, 0);
-    if (viewSettings.rotateZ) ++viewSettings.angleZ;
+    if (viewSettings.rotateZ) turnOneDegree(viewSettings.angleZ);
     applyRotation(static_cast<float>(viewSettings.angleZ), 0, 0, 1);
 
     applyScale(WellScale, WellScale, WellScale);

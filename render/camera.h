@@ -43,9 +43,9 @@ extern MatrixBuilder matrixBuilder;
 bool frustumMatrix(float left, float right, float bottom, float top, float near, float far,
                    float out[16]);
 // The rotation part of the camera (rows: side, up, back); false when there
-// is no camera transform to apply: eye on the target, or no usable side
-// vector because the eye lies on the up line through the target or a value
-// is not finite.
+// is no camera transform to apply: eye on the target or a value not finite.
+// With the eye on the up line through the target, or no up, the coordinate
+// axis least parallel to the line of sight serves as the up.
 bool cameraMatrix(const float eye[3], const float centre[3], const float up[3], float out[16]);
 
 struct ViewportRect {
@@ -67,12 +67,15 @@ void frustumProjection(float left, float right, float bottom, float top, float n
 void orthoProjection(float left, float right, float bottom, float top, float near, float far);
 
 // The projection from the view settings; leaves the GL in GL_MODELVIEW.
+// When the far plane would cut the well in the view of the current camera
+// and angles, it moves out just past the well's farthest corner.
 void setProjection();
 // Camera rotation, then the translation to the eye (as gluLookAt).
 void lookAt(float eyeX, float eyeY, float eyeZ, float centreX, float centreY, float centreZ,
             float upX, float upY, float upZ);
 // The frame's modelview up to the placed and scaled well: identity, light 0,
 // camera, auto-rotation and the three rotations, well scale and centring.
+// An auto-rotated angle past a thousand turns loses whole turns.
 void applyViewTransform();
 // The GLUT reshape callback: projection and the centred square viewport.
 void reshapeView(int width, int height);

@@ -82,9 +82,16 @@ void drawGridlines() {
 void drawFrame() {
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    setProjection();
+    // The turns of this frame first: the far plane follows the view.
     applyViewTransform();
-    if (viewSettings.gridlines) drawGridlines();
+    setProjection();
+    // Behind everything else: the lattice writes no depth, so the cubes
+    // (whose wire edges all lie on lattice lines) and the text stay whole.
+    if (viewSettings.gridlines) {
+        glDepthMask(GL_FALSE);
+        drawGridlines();
+        glDepthMask(GL_TRUE);
+    }
     // From here a unit cube at integer (x, y, z) fills exactly that cell.
     applyTranslation(0.5f, 0.5f, 0.5f);
 

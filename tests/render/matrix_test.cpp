@@ -82,27 +82,33 @@ TEST_F(GlTest, EveryMatrixEqualsMesas) {
          ROW((viewSettings.orthogonal = 0, setProjection()), projection(glFrustum, 0.6, 0.54, 3.6)),
          ROW((viewSettings.orthogonal = 1, viewSettings.zoom = 0, setProjection()),
              projection(nullptr, 0, 0, 0), error),
-         // Auto-rotation turns a degree before the rotation is applied.
-         ROW((viewSettings.eye[0] = 1.5f, viewSettings.angleX = 30, viewSettings.angleY = -70,
-              viewSettings.angleZ = 400, viewSettings.rotateY = 1, applyViewTransform()),
-             (glLoadIdentity(), gluLookAt(1.5, 1, 1, 0, 0, 0, 0, 1, 0), glRotatef(30, 1, 0, 0),
-              glRotatef(-69, 0, 1, 0), glRotatef(400, 0, 0, 1), glScalef(0.1f, 0.1f, 0.1f),
+         // Auto-rotation turns a degree before the rotation is applied; an
+         // angle about to overflow first loses whole turns, a smaller one
+         // keeps them.
+         ROW((viewSettings.eye[0] = 1.5f, viewSettings.angleX = INT_MAX, viewSettings.angleY = 1000,
+              viewSettings.angleZ = 400, viewSettings.rotateX = viewSettings.rotateY = 1,
+              applyViewTransform()),
+             (glLoadIdentity(), gluLookAt(1.5, 1, 1, 0, 0, 0, 0, 1, 0), glRotatef(128, 1, 0, 0),
+              glRotatef(1001, 0, 1, 0), glRotatef(400, 0, 0, 1), glScalef(0.1f, 0.1f, 0.1f),
               glTranslatef(-2, -10, -3)))});
-    // Three cameras, then eight with no side vector, which must leave the
-    // matrix as it was: eye on the target, on the up line through it, up
-    // along the line of sight, no up, values not finite.
-    const float cameras[][9] = {
-        {1, 1, 1, 0, 0, 0, 0, 1, 0},         {3, -2, 5, 1, 1, 0, 0, 2, 0.5f},
-        {1e-3f, 2e-3f, 0, 0, 0, 0, 0, 0, 1}, {0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0, 1, 0},
-        {0, 1, 0, 0, 0, 0, 0, 1, 0},         {0, -2, 0, 0, 0, 0, 0, 1, 0},
-        {2, 2, 0, 1, 1, 0, 3, 3, 0},         {1, 1, 1, 0, 0, 0, 0, 0, 0},
-        {NAN, 1, 1, 0, 0, 0, 0, 1, 0},       {1, 1, 1, 0, INFINITY, 0, 0, 1, 0},
-        {1, 1, 1, 0, 0, 0, 0, NAN, 0}};
-    for (int i = 0; i < 11; ++i) {
-        const float* c = cameras[i];
+    // Cameras and Mesa's up for them (last): -1 the camera's own; 0 to 2 the
+    // axis standing in for an up with no side vector (eye on the up line
+    // through the target, up along the line of sight, no up); 3 none, the
+    // matrix must stay as it was (eye on the target, values not finite).
+    const float cameras[][10] = {
+        {1, 1, 1, 0, 0, 0, 0, 1, 0, -1},         {3, -2, 5, 1, 1, 0, 0, 2, 0.5f, -1},
+        {1e-3f, 2e-3f, 0, 0, 0, 0, 0, 0, 1, -1}, {0.01f, 1, 0, 0, 0, 0, 0, 1, 0, -1},
+        {0, 1, 0, 0, 0, 0, 0, 1, 0, 0},          {0, -2, 0, 0, 0, 0, 0, 1, 0, 0},
+        {2, 1, 2, 1, 1, 1, 3, 0, 3, 1},          {2, 2, 0, 1, 1, 0, 3, 3, 0, 2},
+        {1, 1, 1, 0, 0, 0, 0, 0, 0, 0},          {0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0, 1, 0, 3},
+        {NAN, 1, 1, 0, 0, 0, 0, 1, 0, 3},        {1, 1, 1, 0, INFINITY, 0, 0, 1, 0, 3},
+        {1, 1, 1, 0, 0, 0, 0, NAN, 0, 3}};
+    for (const auto& c : cameras) {
+        const int a = static_cast<int>(c[9]);
+        const float u[3] = {a < 0 ? c[6] : a == 0, a < 0 ? c[7] : a == 1, a < 0 ? c[8] : a == 2};
         rows.push_back(ROW(lookAt(c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8]),
-                           if (i < 3)
-                               gluLookAt(c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8])));
+                           if (a < 3)
+                               gluLookAt(c[0], c[1], c[2], c[3], c[4], c[5], u[0], u[1], u[2])));
     }
     for (size_t r = 0; r < rows.size(); ++r) {
         const std::vector<float> mesa = stateAfter(rows[r].mesa);
@@ -113,6 +119,7 @@ TEST_F(GlTest, EveryMatrixEqualsMesas) {
             EXPECT_NEAR(ours[k], mesa[k], 1e-5f * std::fmax(1, std::fabs(mesa[k])))
                 << "row " << r << ": " << rows[r].code << ", element " << k;
     }
+    EXPECT_EQ(viewSettings.angleY, 1001);  // the mouse steering reduces it itself
     EXPECT_EQ(matrixBuilder.identity(), matrixBuilder.rotationZ(30));  // one buffer
 }
 
