@@ -6,6 +6,7 @@
 
 #include "app/control_panel.h"
 #include "app/idle.h"
+#include "app/lost_display.h"
 #include "app/platform_glut.h"
 #include "app/recording.h"
 #include "app/sound_sdl.h"
@@ -36,11 +37,14 @@ int main(int argc, char** argv) {
     int glutArgc = options.argc;
     applyCommandLine(glutArgc, options.argv);
     glutInit(&glutArgc, options.argv);
+    watchForLostDisplay();
     // Closing a window ends the process through exit, as the quit paths do.
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_EXIT);
 
     createControlPanel();
+    watchCurrentWindow();
     createGameWindow();
+    watchCurrentWindow();
 
     initGraphics();
     startRecording();

@@ -7,6 +7,7 @@
 MessageLine messageLine;
 
 void postMessage(const char* text, int32_t seconds) {
+    if (messageLine.queue.size() >= MaxQueuedMessages) return;
     if (messageLine.queue.empty())
         messageLine.deadline = messageLine.urgentShowing ? seconds : nowSeconds() + seconds;
     messageLine.queue.push_back({text, seconds});

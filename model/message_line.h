@@ -3,8 +3,13 @@
 // their entries (literals, the typed-text buffer).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <deque>
+
+// A post to a queue this long is dropped: repeated posts (a hint search over
+// a deep hole posts one a pass) must not grow it without end.
+constexpr std::size_t MaxQueuedMessages = 64;
 
 struct MessageLine {
     struct Entry {

@@ -4,11 +4,11 @@
 # (tools/setup.sh test).
 set -euo pipefail
 
-packages=(build-essential cmake pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri
+packages=(build-essential cmake pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev
   libimgui-dev libsdl2-dev)
 if [ "${1:-play}" = test ]; then
   packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils
-    clang-format clang desktop-file-utils appstream man-db groff-base lintian dpkg-dev file)
+    clang-format clang libclang-rt-14-dev desktop-file-utils appstream man-db groff-base lintian dpkg-dev file)
 fi
 
 missing=()

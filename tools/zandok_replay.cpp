@@ -1,6 +1,9 @@
 // zandok-replay FILE [--record OUT]: plays a recorded game without a window
 // or sound, as the replay prompt and the idle pass would, and prints where
-// the game ended.
+// the game ended. Exit status: 0 played to the end, 1 FILE cannot be read,
+// 2 bad arguments, 3 stopped at a damaged token, 4 something could not be
+// written.
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -25,9 +28,34 @@ int badUsage() {
     return 2;
 }
 
+int cannotWrite(const char* what) {
+    std::fprintf(stderr, "zandok-replay: %s cannot be written\n", what);
+    return 4;
+}
+
+// The damaged token where playback stopped, as it stands in the file.
+int stoppedAtDamage() {
+    const std::size_t at = replaySource.damagedAt;
+    std::string token;
+    for (std::size_t i = at; i < at + TokenLength && i < replaySource.text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(replaySource.text[i]);
+        if (c == '\n') break;
+        char shown[8];
+        std::snprintf(shown, sizeof shown,
+                      c >= 32 && c < 127 && c != '"' && c != '\\' ? "%c" : "\\x%02x", c);
+        token += shown;
+    }
+    std::fprintf(stderr,
+                 "zandok-replay: playback stopped at byte %zu, at the damaged token \"%s\"\n", at,
+                 token.c_str());
+    return 3;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A reader that goes away makes writes fail, which is reported.
+    std::signal(SIGPIPE, SIG_IGN);
     if (argc == 2 && std::strcmp(argv[1], "--help") == 0) return std::fputs(usage, stdout), 0;
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0)
         return std::puts("zandok-replay " ZANDOK_VERSION), 0;
@@ -51,7 +79,7 @@ int main(int argc, char** argv) {
         std::fputs("File cannot be read\n", stderr);
         return 1;
     }
-    if (recordTo) openRecordingFile(recordTo);
+    if (recordTo && !openRecordingFile(recordTo)) return cannotWrite("the recording");
     beginReplay();
 
     long steps = 0;
@@ -60,7 +88,9 @@ int main(int argc, char** argv) {
         ++steps;
     }
     const std::string report = replayReport(steps);
-    std::fwrite(report.data(), 1, report.size(), stdout);
-    closeRecording();
-    return 0;
+    const bool reported = std::fwrite(report.data(), 1, report.size(), stdout) == report.size() &&
+                          std::fflush(stdout) == 0;
+    if (!closeRecording()) return cannotWrite("the recording");
+    if (!reported) return cannotWrite("the report");
+    return replaySource.damagedAt == std::string::npos ? 0 : stoppedAtDamage();
 }

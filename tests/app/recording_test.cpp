@@ -1,5 +1,9 @@
 // The recording file: a header that starts it afresh, names that cannot be
 // opened, and a recording that cannot be written at all.
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
 #include <filesystem>
 
 #include "tests/app/shell_fixture.h"
@@ -20,9 +24,11 @@ TEST_F(ShellTest, RecordingHeaderCutsThePreviousGameAndEveryTokenReachesTheDisk)
 TEST_F(ShellTest, RecordingNamesThatCannotBeOpenedFallBackToOutputTxt) {
     namespace fs = std::filesystem;
     const fs::path here = fs::current_path(), dir = tempPath("cwd");
-    fs::remove_all(dir), fs::create_directory(dir), fs::current_path(dir);
+    fs::remove_all(dir), fs::create_directory(dir), fs::current_path(dir), mkfifo("fifo", 0600);
+    // A FIFO with no reader and a device are never waited on or written.
     for (const std::string& name :
-         {std::string(), std::string("no/such/folder"), std::string("."), std::string(5000, 'n')}) {
+         {std::string(), std::string("no/such/folder"), std::string("."), std::string(5000, 'n'),
+          std::string("fifo"), std::string("/dev/zero")}) {
         openRecording(name);
         recordAction("incM");
         EXPECT_EQ(readFile("output.txt"), "incM") << name.size();
@@ -40,4 +46,22 @@ TEST_F(ShellTest, RecordingNamesThatCannotBeOpenedFallBackToOutputTxt) {
     press("0no/such/folder\r");
     EXPECT_EQ(std::tuple(urgent(), replayLog.file), std::tuple(off, nullptr));
     fs::current_path(here);
+}
+
+// A file that may not grow past 1 KiB, as on a full disk: the recording
+// stops at the first write that fails, keeps whole tokens only, says so, and
+// stays stopped when there is room again, until a new recording is opened.
+TEST_F(ShellTest, RecordingStopsAtTheFirstWriteThatFails) {
+    rlimit saved{}, full{1024, RLIM_INFINITY};
+    getrlimit(RLIMIT_FSIZE, &saved), std::signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &full);
+    press(std::string(300, 'd'));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    press("a");
+    std::string tokens;
+    for (int i = 0; i < 256; ++i) tokens += "incX";
+    EXPECT_EQ(std::tuple(recorded(), urgent()),
+              std::tuple(tokens, "Recording stopped: the recording cannot be written"));
+    const std::string next = tempPath("next.txt");
+    press("0" + next + "\rd");
+    EXPECT_EQ(readFile(next), "INI0incX");
 }

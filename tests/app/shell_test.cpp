@@ -1,5 +1,7 @@
 // The keyboard, the prompts, the restart, the mouse and special keys, and the
 // idle clock, without a display.
+#include <sys/stat.h>
+
 #include <cmath>
 
 #include "app/idle.h"
@@ -99,7 +101,10 @@ TEST_F(ShellTest, PromptsTakeEveryKeyUntilEnterOrEscAndOpenTheirFiles) {
     const std::string named = tempPath("named.txt");
     press("d0" + named + "\rd");  // a new recording, and a new game in it
     EXPECT_EQ(readFile(named), "INI6incX");
-    for (const std::string& name : {tempPath("missing.txt"), temp("game.txt", "INI2") + '\0'}) {
+    const std::string fifo = tempPath("fifo");
+    mkfifo(fifo.c_str(), 0600);  // with no writer: never waited on
+    for (const std::string& name : {tempPath("missing.txt"), temp("game.txt", "INI2") + '\0', fifo,
+                                    ::testing::TempDir(), std::string("/dev/zero")}) {
         reset();
         press("d9" + name + "\r");
         EXPECT_EQ(std::tuple(urgent(), messageLine.urgentEnd - fakeNow, gameState.replayMode,

@@ -40,3 +40,17 @@ TEST_F(WindowTest, TheGameIsPlayedInBothWindowsAndQuitsAtYesOrTheQuitButton) {
     ASSERT_TRUE(exited(100));
     EXPECT_EQ(status, 0);
 }
+
+// A window destroyed from outside ends the game at once, the recording
+// whole: the race it used to lose came in about half the runs.
+TEST_F(WindowTest, ALostWindowEndsTheGameAtOnceWithItsRecordingWhole) {
+    for (int round = 0; round < 4; ++round) {
+        launch();
+        keys("a a");
+        ASSERT_TRUE(
+            waitUntil([&] { return recording().find("decXdecX") != std::string::npos; }, 100));
+        run("xdotool windowclose " + (round % 2 ? panel : game));
+        ASSERT_TRUE(exited(50)) << "round " << round;
+        EXPECT_EQ(std::tuple(WEXITSTATUS(status), recording().size() % 4), std::tuple(1, 0u));
+    }
+}

@@ -54,6 +54,11 @@ TEST(MessageLineTest, QueuedAndUrgentTexts) {
          5, times("u", 3) + "|p|"},
         {"urgent before the first post", [] { showUrgentMessage("u", 1), postMessage("q", 2); }, 4,
          "u|q|q|q|"},
+        {"a post to a full queue is dropped",
+         [] {
+             for (int i = 0; i < 70; ++i) postMessage(i < 64 ? "q" : "dropped", 1);
+         },
+         66, times("q", 66)},
         {"texts are held by pointer; a post never changes what shows now",
          [] {
              static char buffer[8] = "abc";

@@ -1,5 +1,7 @@
 // The replay player as it is run: its report, its failures, and a soak of
 // random live games that it must replay exactly.
+#include <sys/stat.h>
+
 #include <random>
 #include <regex>
 
@@ -36,8 +38,20 @@ TEST_F(ShellTest, ReplayPlayerPrintsTheGameItPlayedOrFails) {
     EXPECT_EQ(std::tuple(status, out, readFile(path)), std::tuple(0, want, game));
     const std::string b4 = std::get<1>(runTool(temp("b4.txt", "INI1")));  // a b4 has a hint
     EXPECT_TRUE(std::regex_search(b4, std::regex("\nhint: \\S(.*\\S)?\nwell:\n"))) << b4;
-    for (const std::string& file : {tempPath("none.txt"), temp("empty.txt", "")})
+    const std::string fifo = tempPath("fifo");
+    mkfifo(fifo.c_str(), 0600);  // with no writer: never waited on
+    for (const std::string& file : {tempPath("none.txt"), temp("empty.txt", ""), fifo,
+                                    ::testing::TempDir(), std::string("/dev/zero")})
         EXPECT_EQ(runTool(file), std::pair(1, std::string("File cannot be read\n"))) << file;
+    // A damaged token: the report as ever, where it stopped on standard error.
+    const auto [damaged, report] = runCommand(
+        ZANDOK_REPLAY_EXE " " + temp("bad.txt", "INI1dropCT 9drop") + " 2>&1 >/dev/null");
+    EXPECT_EQ(std::tuple(damaged, report),
+              std::tuple(
+                  3, "zandok-replay: playback stopped at byte 8, at the damaged token \"CT 9\"\n"));
+    // Nothing written where it cannot be: status 4.
+    for (const std::string& where : {std::string(" --record /proc/x"), std::string(" >/dev/full")})
+        EXPECT_EQ(runTool(path + where).first, 4) << where;
 }
 
 // Random live games through the keys and the idle clock, each replayed by

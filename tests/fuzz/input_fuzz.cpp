@@ -1,0 +1,47 @@
+// Fuzz target: any bytes as a player at the keyboard and the mouse, with the
+// idle clock between: every event the game window gets, prompts included.
+// File names typed at a prompt keep to a few harmless characters inside the
+// target's own folder.
+#include <cstdint>
+
+#include "app/commands.h"
+#include "app/idle.h"
+#include "app/input_state.h"
+#include "app/mouse.h"
+#include "app/recording.h"
+#include "tests/fuzz/fuzz_support.h"
+
+namespace {
+
+int64_t fakeClock = 0;
+
+unsigned char typed(uint8_t byte) {
+    static const char safe[] = "ab0.";
+    const bool naming = inputState.enteringSaveName || inputState.enteringLoadName;
+    return naming && byte != 13 && byte != 27 ? safe[byte % 4] : byte;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const InFuzzFolder folder;
+    for (const auto& entry : std::filesystem::directory_iterator("."))
+        std::filesystem::remove_all(entry);  // what the last run's prompts made
+    freshProgram(static_cast<unsigned>(size));
+    fakeClock = 1000;
+    seams.wallClock = [] { return fakeClock; };
+    startRecording();
+    for (size_t i = 0; i + 1 < size && !exitAsked; i += 2) {
+        const uint8_t what = data[i], arg = data[i + 1];
+        switch (what % 5) {
+            case 0: onKey(typed(arg), 0, 0); break;
+            case 1: onSpecialKey(arg, 0, 0); break;
+            case 2: onMouseButton(arg % 3, arg / 3 % 2, arg, what); break;
+            case 3: onMouseDrag(inputState.lastMouseX + static_cast<int8_t>(arg),
+                                inputState.lastMouseY + static_cast<int8_t>(what)); break;
+            default: fakeClock += arg % 8, onIdle(); break;
+        }
+    }
+    closeRecording();
+    return 0;
+}
