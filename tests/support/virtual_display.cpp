@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/prctl.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -24,14 +25,24 @@ pid_t spawnProcess(const std::vector<std::string>& argv, const std::string& dir,
     _exit(127);
 }
 
+namespace {
+pid_t server = -1;
+// Waits for the server to be gone: one that is still shutting down could
+// unlink the socket of the next test program's server on the same display.
+void endServer() {
+    if (server > 0 && kill(server, SIGTERM) == 0) waitpid(server, nullptr, 0);
+}
+}  // namespace
+
 bool useVirtualDisplay() {
     static const int display = [] {
         int fds[2], number = -1;
         if (pipe(fds) != 0) return -1;
         // Xvfb writes the number of the display it found free.
-        spawnProcess({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x1024x24",
-                      "-nolisten", "tcp"},
-                     "/", "/dev/null");
+        server = spawnProcess({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
+                               "1280x1024x24", "-nolisten", "tcp"},
+                              "/", "/dev/null");
+        std::atexit(endServer);
         close(fds[1]);
         std::FILE* in = fdopen(fds[0], "r");
         if (!in || std::fscanf(in, "%d", &number) != 1) number = -1;
