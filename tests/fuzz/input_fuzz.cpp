@@ -1,7 +1,7 @@
 // Fuzz target: any bytes as a player at the keyboard and the mouse, with the
 // idle clock between: every event the game window gets, prompts included.
-// File names typed at a prompt keep to a few harmless characters inside the
-// target's own folder.
+// File names typed at a prompt keep to a few harmless characters, enough for
+// "output.txt", inside the target's own folder.
 #include <cstdint>
 
 #include "app/commands.h"
@@ -16,9 +16,9 @@ namespace {
 int64_t fakeClock = 0;
 
 unsigned char typed(uint8_t byte) {
-    static const char safe[] = "ab0.";
+    static const char safe[] = "outp.x";
     const bool naming = inputState.enteringSaveName || inputState.enteringLoadName;
-    return naming && byte != 13 && byte != 27 ? safe[byte % 4] : byte;
+    return naming && byte != 13 && byte != 27 ? safe[byte % 6] : byte;
 }
 
 }  // namespace
@@ -34,12 +34,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (size_t i = 0; i + 1 < size && !exitAsked; i += 2) {
         const uint8_t what = data[i], arg = data[i + 1];
         switch (what % 5) {
-            case 0: onKey(typed(arg), 0, 0); break;
-            case 1: onSpecialKey(arg, 0, 0); break;
-            case 2: onMouseButton(arg % 3, arg / 3 % 2, arg, what); break;
-            case 3: onMouseDrag(inputState.lastMouseX + static_cast<int8_t>(arg),
-                                inputState.lastMouseY + static_cast<int8_t>(what)); break;
-            default: fakeClock += arg % 8, onIdle(); break;
+            case 0:
+                onKey(typed(arg), 0, 0);
+                break;
+            case 1:
+                onSpecialKey(arg, 0, 0);
+                break;
+            case 2:
+                onMouseButton(arg % 3, arg / 3 % 2, arg, what);
+                break;
+            case 3:
+                onMouseDrag(inputState.lastMouseX + static_cast<int8_t>(arg),
+                            inputState.lastMouseY + static_cast<int8_t>(what));
+                break;
+            default:
+                fakeClock += arg % 8, onIdle();
+                break;
         }
     }
     closeRecording();
