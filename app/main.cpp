@@ -10,6 +10,7 @@
 #include "app/recording.h"
 #include "app/sound_sdl.h"
 #include "app/startup.h"
+#include "app/timedemo.h"
 #include "model/sound_cue.h"
 #include "render/gl_setup.h"
 
@@ -29,7 +30,10 @@ int main(int argc, char** argv) {
             break;
     }
     if (options.dataFolder) enterDataFolder();
-    installSoundBackend();
+    // The timedemo plays silently and records nothing.
+    const bool timedemo = options.mode == StartOptions::Timedemo;
+    if (timedemo && !loadTimedemo(options.timedemoFile)) return 1;
+    if (!timedemo) installSoundBackend();
     installWindowSeam();
 
     postGreeting();
@@ -43,10 +47,13 @@ int main(int argc, char** argv) {
     createGameWindow();
 
     initGraphics();
-    startRecording();
-    playCue(CueStart);
-
-    glutIdleFunc(onIdle);
+    if (timedemo) {
+        startTimedemo();
+    } else {
+        startRecording();
+        playCue(CueStart);
+        glutIdleFunc(onIdle);
+    }
     glutMainLoop();
     return 0;
 }
