@@ -43,10 +43,11 @@ int main(int argc, char** argv) {
     // Closing a window ends the process through exit, as the quit paths do.
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_EXIT);
 
-    createControlPanel();
+    // The game window first: GLUT draws windows in the order they were made,
+    // so the game's first frame does not wait for the panel's.
     createGameWindow();
-
     initGraphics();
+    createControlPanel();
     if (timedemo) {
         startTimedemo();
     } else {
