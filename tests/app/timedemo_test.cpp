@@ -6,22 +6,21 @@
 
 TEST_F(WindowTest, TimedemoPlaysAGameThroughSilentlyUnrecordedAndPrintsItsFrameRate) {
     run("rm -rf " + dir + "; mkdir " + dir);
-    std::string game = "INI1";
+    std::string game = "INI1";  // and 80 moves
     for (int i = 0; i < 40; ++i) game += "decXincX";
     std::ofstream(dir + "/game.txt") << game;
     const std::string timedemo = "cd " + dir +
                                  " && SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=audio.raw "
                                  "" ZANDOK_GAME_EXE " --timedemo ";
     const auto [status, out] = runCommand(timedemo + "game.txt 2>err.txt");
-    std::smatch figures, panel;
-    const std::string err = readFile(dir + "/err.txt");
+    std::smatch figures;
     ASSERT_TRUE(
         std::regex_match(out, figures, std::regex("frames (\\d+) seconds [.0-9]+ fps [.0-9]+\n")))
         << out;
-    ASSERT_TRUE(std::regex_search(err, panel, std::regex("panel frames (\\d+)"))) << err;
     EXPECT_EQ(status, 0);
     EXPECT_GT(std::stoi(figures[1]), 81);  // a frame for every token at least
-    EXPECT_LT(std::stoi(panel[1]), 10);    // the still panel is not redrawn
+    // The still panel drew a few frames, not one a pass.
+    EXPECT_TRUE(std::regex_search(readFile(dir + "/err.txt"), std::regex("panel frames [1-9]\n")));
     EXPECT_EQ(runCommand(timedemo + "missing.txt 2>err.txt"), std::pair(1, std::string()));
     EXPECT_EQ(readFile(dir + "/err.txt"), "File cannot be read\n");
     EXPECT_EQ(run("ls " + dir), "err.txt\ngame.txt\n");  // no recording, no sound
