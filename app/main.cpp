@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "app/control_panel.h"
+#include "app/game_frames.h"
 #include "app/idle.h"
 #include "app/platform_glut.h"
 #include "app/recording.h"
@@ -52,7 +53,7 @@ int main(int argc, char** argv) {
         startTimedemo();
     } else {
         startRecording();
-        playCue(CueStart);
+        playCueAfterFirstFrame(CueStart);
         glutIdleFunc(onIdle);
     }
     glutMainLoop();
