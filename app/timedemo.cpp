@@ -25,7 +25,7 @@ void report() {
     const long frames = gameFramesDrawn - startFrames;
     const double seconds = std::chrono::duration<double>(Clock::now() - startTime).count();
     std::printf("frames %ld seconds %.2f fps %.1f\n", frames, seconds,
-                seconds > 0 ? frames / seconds : 0.0);
+                seconds > 0 ? static_cast<double>(frames) / seconds : 0.0);
     std::fprintf(stderr, "panel frames %ld\n", controlPanelFrames());
     windowSeam.exitProcess(0);
 }
