@@ -1,5 +1,6 @@
 // The control panel window, drawn with Dear ImGui's GLUT and OpenGL 2
-// backends. The live variables are read and written in place every frame.
+// backends. The live variables are read and written in place in every frame,
+// and a frame is drawn only when one is due (app/panel_redraw.h).
 #include "app/control_panel.h"
 
 #include <GL/freeglut.h>
@@ -10,9 +11,8 @@
 #include <cfloat>
 #include <cstdint>
 
+#include "app/panel_redraw.h"
 #include "app/window_seam.h"
-#include "model/game_state.h"
-#include "render/view_settings.h"
 
 namespace {
 
@@ -24,35 +24,13 @@ constexpr float spinnerStep = 0.1f;
 constexpr float spinnerFastStep = 1.0f;
 
 int panelWindow = 0;
+PanelRedraw redraw;
 
-struct PanelCheckBox {
-    const char* label;
-    int32_t* live;
-};
-const PanelCheckBox checkBoxes[] = {
-    {"Rotation along x axis", &viewSettings.rotateX},
-    {"Rotation along y axis", &viewSettings.rotateY},
-    {"Rotation along z axis", &viewSettings.rotateZ},
-    {"Show Gridlines", &viewSettings.gridlines},
-    {"Orthogonal View", &viewSettings.orthogonal},
-    {"Wireframe View", &viewSettings.wireframe},
-    {"Navigating Mode", &viewSettings.navigating},
-    {"Hints ON", &gameState.hintsOn},
-    {"Sound ON", &gameState.soundOn},
-};
-
-struct PanelSpinner {
-    const char* label;
-    float* live;
-};
-const PanelSpinner spinners[] = {
-    {"x position of light", &viewSettings.light[0]},
-    {"y position of light", &viewSettings.light[1]},
-    {"z position of light", &viewSettings.light[2]},
-    {"x position of camera", &viewSettings.eye[0]},
-    {"y position of camera", &viewSettings.eye[1]},
-    {"z position of camera", &viewSettings.eye[2]},
-};
+// Input asks for frames until ImGui has settled.
+void noteInput() {
+    redraw.input();
+    glutPostRedisplay();
+}
 
 // ImGui 1.86 keeps the mouse buttons as a state read once per frame: a press
 // and its release between two frames (as synthetic clicks come) would never
@@ -78,14 +56,33 @@ void panelMouse(int button, int state, int x, int y) {
         ImGui_ImplGLUT_MouseFunc(button, state, x, y);
         if (b >= 0 && state == GLUT_DOWN) pressUnseen[b] = true;
     }
-    glutPostRedisplay();
+    noteInput();
 }
 
 // The backend does not notice the pointer leaving: park ImGui's mouse far
 // away, or the last hovered control stays lit.
 void panelEntry(int state) {
     if (state == GLUT_LEFT) ImGui::GetIO().MousePos = ImVec2(-FLT_MAX, -FLT_MAX);
-    glutPostRedisplay();
+    noteInput();
+}
+
+// The backend's input callbacks (as ImGui_ImplGLUT_InstallFuncs would set
+// them), each noted as input.
+void installInputCallbacks() {
+    glutReshapeFunc([](int w, int h) { ImGui_ImplGLUT_ReshapeFunc(w, h), noteInput(); });
+    glutMotionFunc([](int x, int y) { ImGui_ImplGLUT_MotionFunc(x, y), noteInput(); });
+    glutPassiveMotionFunc([](int x, int y) { ImGui_ImplGLUT_MotionFunc(x, y), noteInput(); });
+    glutMouseWheelFunc(
+        [](int b, int d, int x, int y) { ImGui_ImplGLUT_MouseWheelFunc(b, d, x, y), noteInput(); });
+    glutKeyboardFunc(
+        [](unsigned char c, int x, int y) { ImGui_ImplGLUT_KeyboardFunc(c, x, y), noteInput(); });
+    glutKeyboardUpFunc(
+        [](unsigned char c, int x, int y) { ImGui_ImplGLUT_KeyboardUpFunc(c, x, y), noteInput(); });
+    glutSpecialFunc([](int k, int x, int y) { ImGui_ImplGLUT_SpecialFunc(k, x, y), noteInput(); });
+    glutSpecialUpFunc(
+        [](int k, int x, int y) { ImGui_ImplGLUT_SpecialUpFunc(k, x, y), noteInput(); });
+    glutMouseFunc(panelMouse);
+    glutEntryFunc(panelEntry);
 }
 
 void drawControls() {
@@ -95,20 +92,22 @@ void drawControls() {
     ImGui::Begin("CONTROL PANEL", nullptr,
                  ImGuiWindowFlags_NoTitleBar | ImGuiWindowFlags_NoResize | ImGuiWindowFlags_NoMove |
                      ImGuiWindowFlags_NoCollapse | ImGuiWindowFlags_NoSavedSettings);
-    for (const PanelCheckBox& c : checkBoxes) {
+    for (const PanelCheckBox& c : panelCheckBoxes) {
         bool ticked = *c.live != 0;
         if (ImGui::Checkbox(c.label, &ticked)) *c.live = ticked ? 1 : 0;
     }
     ImGui::PushItemWidth(130);
-    for (const PanelSpinner& s : spinners)
+    for (const PanelSpinner& s : panelSpinners)
         ImGui::InputFloat(s.label, s.live, spinnerStep, spinnerFastStep, "%.2f");
     ImGui::PopItemWidth();
     if (ImGui::Button("Quit")) windowSeam.exitProcess(0);
     ImGui::End();
 }
 
-// ImGui runs only here, with the panel's GL context current.
+// ImGui runs only here, with the panel's GL context current. GLUT calls it
+// for exposes too.
 void panelDisplay() {
+    redraw.drawing();
     ImGui_ImplOpenGL2_NewFrame();
     ImGui_ImplGLUT_NewFrame();
     for (bool& unseen : pressUnseen) unseen = false;
@@ -126,7 +125,7 @@ void panelDisplay() {
         if (!releaseHeld[b]) continue;
         releaseHeld[b] = false;
         ImGui_ImplGLUT_MouseFunc(glutButtons[b], GLUT_UP, heldX[b], heldY[b]);
-        glutPostRedisplay();
+        noteInput();
     }
 }
 
@@ -144,15 +143,24 @@ void createControlPanel() {
     io.IniFilename = nullptr;  // no imgui.ini
     ImGui::StyleColorsClassic();
     ImGui_ImplGLUT_Init();
-    ImGui_ImplGLUT_InstallFuncs();
     ImGui_ImplOpenGL2_Init();
     io.DisplaySize = ImVec2(panelWidth, panelHeight);
 
     glutDisplayFunc(panelDisplay);
-    glutMouseFunc(panelMouse);
-    glutEntryFunc(panelEntry);
+    installInputCallbacks();
 }
 
 void syncControlPanel() {
-    if (panelWindow) glutPostWindowRedisplay(panelWindow);
+    if (!panelWindow) return;
+    const ImGuiIO& io = ImGui::GetIO();
+    const bool held = io.MouseDown[0] || io.MouseDown[1] || io.MouseDown[2];
+    if (redraw.due(held)) glutPostWindowRedisplay(panelWindow);
 }
+
+void hideControlPanel() {
+    if (!panelWindow) return;
+    glutSetWindow(panelWindow);
+    glutHideWindow();
+}
+
+long controlPanelFrames() { return redraw.framesDrawn(); }

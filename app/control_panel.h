@@ -4,6 +4,10 @@
 
 // Creates the "CONTROL PANEL" window at (650, 0) and its ImGui context.
 void createControlPanel();
-// Asks the panel for a new frame; each frame reads every live variable, so
-// this is what brings the controls up to date.
+// Asks the panel for a new frame when one is due (app/panel_redraw.h); each
+// frame reads every live variable, so this brings the controls up to date.
 void syncControlPanel();
+// Hides the panel window (the timedemo, to measure what the panel costs).
+void hideControlPanel();
+// Frames the panel has drawn so far.
+long controlPanelFrames();

@@ -5,12 +5,14 @@
 #include <cstdio>
 
 #include "app/control_panel.h"
+#include "app/game_frames.h"
 #include "app/idle.h"
 #include "app/lost_display.h"
 #include "app/platform_glut.h"
 #include "app/recording.h"
 #include "app/sound_sdl.h"
 #include "app/startup.h"
+#include "app/timedemo.h"
 #include "model/sound_cue.h"
 #include "render/gl_setup.h"
 
@@ -30,7 +32,10 @@ int main(int argc, char** argv) {
             break;
     }
     if (options.dataFolder) enterDataFolder();
-    installSoundBackend();
+    // The timedemo plays silently and records nothing.
+    const bool timedemo = options.mode == StartOptions::Timedemo;
+    if (timedemo && !loadTimedemo(options.timedemoFile)) return 1;
+    if (!timedemo) installSoundBackend();
     installWindowSeam();
 
     postGreeting();
@@ -45,12 +50,14 @@ int main(int argc, char** argv) {
     watchCurrentWindow();
     createGameWindow();
     watchCurrentWindow();
-
     initGraphics();
-    startRecording();
-    playCue(CueStart);
-
-    glutIdleFunc(onIdle);
+    if (timedemo) {
+        startTimedemo();
+    } else {
+        startRecording();
+        playCueAfterFirstFrame(CueStart);
+        glutIdleFunc(onIdle);
+    }
     glutMainLoop();
     return 0;
 }

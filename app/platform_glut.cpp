@@ -7,10 +7,10 @@
 
 #include "app/commands.h"
 #include "app/control_panel.h"
+#include "app/game_frames.h"
 #include "app/mouse.h"
 #include "app/window_seam.h"
 #include "render/camera.h"
-#include "render/scene.h"
 #include "render/view_settings.h"
 
 int mainWindow = 0;
@@ -51,7 +51,7 @@ void createGameWindow() {
     glutInitWindowPosition(gameX, gameY);
     mainWindow = glutCreateWindow(gameTitle);
 
-    glutDisplayFunc(displayFrame);
+    glutDisplayFunc(drawGameFrame);
     glutReshapeFunc(reshapeView);
     glutMouseFunc(onMouseButton);
     glutMotionFunc(onMouseDrag);

@@ -1,6 +1,8 @@
-// The SDL2 audio player of the sound cues. The device is opened at the first
-// cue (the start-up jingle), and every clip is converted to the device's
-// format there, once, so that a cue during play costs nothing. The audio
+// The SDL2 audio player of the sound cues. The first cue (the start-up
+// jingle) starts a player thread that opens the device and converts every
+// clip to the device's format, once, while the game draws its first frames;
+// a cue during play then costs nothing. Cues are not queued while the device
+// opens: the latest one wanted starts as soon as it is open. The audio
 // callback feeds the one current clip: a new cue simply replaces it. When SDL
 // finds no device the player remembers that and skips every later cue.
 #include "app/sound_sdl.h"
@@ -11,6 +13,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 #include "app/sound_clips.h"
@@ -19,7 +23,14 @@
 
 namespace {
 
+// The state and the cue wanted while the device opens, shared with the
+// player thread. The device, its format and the clips are written by that
+// thread before it sets the state to open, and only read after that.
+std::mutex stateLock;
 SoundDeviceState deviceState = SoundClosed;
+int pendingCue = 0;
+std::thread opener;
+
 SDL_AudioDeviceID device = 0;
 SDL_AudioSpec deviceSpec{};
 bool exitHookSet = false;
@@ -78,11 +89,8 @@ std::vector<Uint8> convertClip(const SoundClip& clip) {
 
 void atExit() { shutdownSoundBackend(); }
 
+// Opens the device and converts the clips; on the player thread.
 bool openDevice() {
-    if (deviceState == SoundOpen) return true;
-    if (deviceState == SoundFailed) return false;
-    deviceState = SoundFailed;  // until proved otherwise
-
     // Audio only, and no signal handlers: Ctrl+C and kill still end the game.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
@@ -102,23 +110,20 @@ bool openDevice() {
     }
     converted.clear();
     for (int i = 0; i < soundClipCount; ++i) converted.push_back(convertClip(soundClips[i]));
-    // The audio thread must stop before the clips go away at exit.
-    if (!exitHookSet) exitHookSet = std::atexit(atExit) == 0;
-    SDL_PauseAudioDevice(device, 0);
-    deviceState = SoundOpen;
     return true;
 }
 
-// The converted clip of a cue id, or null when there is none.
+// The converted clip of a cue id, or null when there is none; the device is
+// open.
 const std::vector<Uint8>* clipFor(int id) {
     const SoundClip* clip = findSoundClip(id);
-    if (!clip || deviceState != SoundOpen) return nullptr;
+    if (!clip) return nullptr;
     const std::vector<Uint8>& bytes = converted[static_cast<std::size_t>(clip - soundClips)];
     return bytes.empty() ? nullptr : &bytes;
 }
 
-void playWithSdl(int id) {
-    if (!findSoundClip(id) || !openDevice()) return;
+// Replaces the current cue; the device is open and the state lock held.
+void startClip(int id) {
     const std::vector<Uint8>* clip = clipFor(id);
     if (!clip) return;
     SDL_LockAudioDevice(device);
@@ -128,11 +133,52 @@ void playWithSdl(int id) {
     SDL_UnlockAudioDevice(device);
 }
 
+// The player thread: opens the device, then starts the latest cue wanted.
+void openAndPlayPending() {
+    const bool opened = openDevice();
+    const std::lock_guard<std::mutex> lock(stateLock);
+    deviceState = opened ? SoundOpen : SoundFailed;
+    if (opened) {
+        startClip(pendingCue);
+        SDL_PauseAudioDevice(device, 0);
+    }
+    pendingCue = 0;
+    SDL_TLSCleanup();  // SDL's own data for this thread, which SDL did not start
+}
+
+void playWithSdl(int id) {
+    if (!findSoundClip(id)) return;
+    const std::lock_guard<std::mutex> lock(stateLock);
+    switch (deviceState) {
+        case SoundClosed:
+            // The player thread must end, and the audio thread stop, before
+            // the clips go away at exit.
+            if (!exitHookSet) exitHookSet = std::atexit(atExit) == 0;
+            deviceState = SoundOpening;
+            opener = std::thread(openAndPlayPending);
+            [[fallthrough]];
+        case SoundOpening:
+            pendingCue = id;  // the latest cue wanted wins
+            return;
+        case SoundOpen:
+            startClip(id);
+            return;
+        case SoundFailed:
+            return;
+    }
+}
+
 }  // namespace
 
 void installSoundBackend() { seams.cuePlayer = playWithSdl; }
 
+void awaitSoundDevice() {
+    if (opener.joinable()) opener.join();
+}
+
 void shutdownSoundBackend() {
+    awaitSoundDevice();
+    const std::lock_guard<std::mutex> lock(stateLock);
     if (deviceState == SoundOpen) {
         SDL_CloseAudioDevice(device);  // joins the audio thread
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -145,9 +191,13 @@ void shutdownSoundBackend() {
     deviceState = SoundClosed;
 }
 
-SoundDeviceState soundDeviceState() { return deviceState; }
+SoundDeviceState soundDeviceState() {
+    const std::lock_guard<std::mutex> lock(stateLock);
+    return deviceState;
+}
 
 SoundDeviceFormat soundDeviceFormat() {
+    const std::lock_guard<std::mutex> lock(stateLock);
     if (deviceState != SoundOpen) return SoundDeviceFormat{};
     return SoundDeviceFormat{deviceSpec.freq, deviceSpec.channels,
                              static_cast<int>(SDL_AUDIO_BITSIZE(deviceSpec.format)),
@@ -155,6 +205,7 @@ SoundDeviceFormat soundDeviceFormat() {
 }
 
 bool soundCuePlaying() {
+    const std::lock_guard<std::mutex> lock(stateLock);
     if (deviceState != SoundOpen) return false;
     SDL_LockAudioDevice(device);
     const bool playing = playData != nullptr;
@@ -163,7 +214,8 @@ bool soundCuePlaying() {
 }
 
 const uint8_t* convertedCue(int id, std::size_t* size) {
-    const std::vector<Uint8>* clip = clipFor(id);
+    const std::lock_guard<std::mutex> lock(stateLock);
+    const std::vector<Uint8>* clip = deviceState == SoundOpen ? clipFor(id) : nullptr;
     if (!clip) return nullptr;
     if (size) *size = clip->size();
     return clip->data();

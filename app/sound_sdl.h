@@ -1,5 +1,6 @@
 // The SDL2 audio player behind playCue: plays the game's stored clips
-// asynchronously, one at a time, on a device opened at the first cue.
+// asynchronously, one at a time, on a device that a player thread opens at
+// the first cue.
 #pragma once
 
 #include <cstddef>
@@ -8,13 +9,17 @@
 // Makes the SDL player the game's cue player.
 void installSoundBackend();
 
-// Stops the cue, closes the device and quits SDL's audio; the next cue opens
-// it afresh. Also run at exit once a device was opened.
+// Waits for the player thread to finish opening the device, if it is.
+void awaitSoundDevice();
+// Waits for the player thread, stops the cue, closes the device and quits
+// SDL's audio; the next cue opens it afresh. Also run at exit once a cue
+// was played.
 void shutdownSoundBackend();
 
 // ---- What the player knows, for tests and diagnostics ----
 
-enum SoundDeviceState { SoundClosed, SoundOpen, SoundFailed };
+// Opening: the player thread is opening the device; cues wait for it.
+enum SoundDeviceState { SoundClosed, SoundOpening, SoundOpen, SoundFailed };
 SoundDeviceState soundDeviceState();
 
 // The format the device was opened with (all zero unless open).
