@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# The developer tools the README names, each run once and briefly: the frame
+# timing, the screenshot, the timedemo with the panel shown and hidden, and
+# the time to the first frame print their figures or picture.
+set -euo pipefail
+root=$1 build=$2
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+"$root/tools/render_frame_timing.sh" "$build" 3 | grep -q "full well, 480 cubes, solid"
+"$root/tools/screenshot.sh" "$build" "$out/shot.png" > /dev/null
+test "$(identify -format %wx%h "$out/shot.png")" = 600x600
+head -c 400 "$root/bench/long_game.txt" > "$out/short.txt"
+"$root/tools/timedemo_panel.sh" "$build" 1 "$out/short.txt" | grep -q "^median fps: panel shown"
+"$root/tools/first_frame.sh" "$build" 1 | grep -q "^median ms to the first swap"
