@@ -90,11 +90,7 @@ TEST(RuleBookTest, TheFrameWritesTheTextAndPaintsTheShape) {
         Cubes cubes;
     };
     const Row rows[] = {
-        {bar, 2, "Suggestion: x=0; y=0; z=0 (bar-2).", 5, {}},
-        {b4, 0, "Suggestion: x=0; y=0; z=0 (b4-0).", 6, {}},
         {base3, 2, "Suggestion: x=0; y=0; z=0 (base3-2).", 6, {{2, 1, 0}}},
-        {lh, 6, "Suggestion: x=0; y=0; z=0 (lh-6).", 2, {}},
-        {rh, 7, "Suggestion: x=0; y=0; z=0 (rh-7).", 3, {}},
         // x = 1 on the floor, or x = 0 high up: the smaller x wins.
         {zblk, 3, "Suggestion: x=0; y=10; z=2 (zblk-3).", 4, {{2, 0, 2}, {0, 9, 2}, {1, 10, 2}}},
         {base3, 0, "No suggestion for this block & mode! (base3-0)", 0, {}},
