@@ -2,7 +2,6 @@
 // and the recording kept a faithful copy.
 #include <filesystem>
 
-#include "suggest/placement_search.h"
 #include "tests/app/shell_fixture.h"
 
 namespace {
@@ -36,14 +35,6 @@ TEST_F(ShellTest, PlaybackPerformsEachTokenAndCopiesItAsReadUntilTheEndOrADamage
                   std::tuple(recording, kind, y, finished, 0u))
             << file;
     }
-    // A header makes the kept placement stale.
-    ASSERT_TRUE(loadReplay(temp("replay.txt", "INI4HINTINI1HINT")));
-    beginReplay();
-    replayStep(), gameState.boardChanged = 0;
-    keptPlacement = {0, 19, 0, 11};  // kept for the lh
-    for (int i = 0; i < 3; ++i) replayStep();
-    EXPECT_EQ(std::tuple(fallingBlock.kind, fallingBlock.mode, fallingBlock.y),
-              std::tuple(b4, 0, 1));  // on the floor, as a fresh search places it
 }
 
 TEST_F(ShellTest, LoadingReadsTheWholeFileOfAtMost16MiB) {

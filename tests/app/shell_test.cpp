@@ -98,11 +98,6 @@ TEST_F(ShellTest, PromptsTakeEveryKeyUntilEnterOrEscAndOpenTheirFiles) {
               std::tuple(inputState.typedText, 97));  // shown as it is typed
     press("kab");                                     // the 98th empties the text
     EXPECT_STREQ(inputState.typedText, "ab");
-    reset();
-    scriptRandom({randomForKind(zblk)});
-    const std::string named = tempPath("named.txt");
-    press("d0" + named + "\rd");  // a new recording, and a new game in it
-    EXPECT_EQ(readFile(named), "INI6incX");
     const std::string fifo = tempPath("fifo");
     mkfifo(fifo.c_str(), 0600);  // with no writer: never waited on
     for (const std::string& name : {tempPath("missing.txt"), temp("game.txt", "INI2") + '\0', fifo,

@@ -4,15 +4,6 @@
 #include "app/startup.h"
 #include "tests/app/shell_fixture.h"
 
-namespace {
-// The program's name, then the arguments.
-std::vector<char*> arguments(const std::vector<const char*>& args) {
-    std::vector<char*> argv = {const_cast<char*>("zandok")};
-    for (const char* a : args) argv.push_back(const_cast<char*>(a));
-    return argv;
-}
-}  // namespace
-
 TEST_F(ShellTest, CommandLineSetsTheCameraAndTheLightFromNineNumbers) {
     using V = std::vector<float>;
     // Arguments; then eye, centre, up and light as they come out.
@@ -29,13 +20,14 @@ TEST_F(ShellTest, CommandLineSetsTheCameraAndTheLightFromNineNumbers) {
     };
     for (const auto& [args, want] : cases) {
         reset();
-        std::vector<char*> argv = arguments(args);
+        std::vector<char*> argv = {const_cast<char*>("zandok")};
+        for (const char* a : args) argv.push_back(const_cast<char*>(a));
         applyCommandLine(static_cast<int>(argv.size()), argv.data());
         const ViewSettings& v = viewSettings;
-        V got(v.eye, v.eye + 3);
-        for (const float* f : {v.centre, v.up}) got.insert(got.end(), f, f + 3);
-        got.insert(got.end(), v.light, v.light + 4);
-        EXPECT_EQ(got, want) << args[0];
+        EXPECT_EQ(V(v.eye, v.eye + 3), V(want.begin(), want.begin() + 3)) << args[0];
+        EXPECT_EQ(V(v.centre, v.centre + 3), V(want.begin() + 3, want.begin() + 6)) << args[0];
+        EXPECT_EQ(V(v.up, v.up + 3), V(want.begin() + 6, want.begin() + 9)) << args[0];
+        EXPECT_EQ(V(v.light, v.light + 4), V(want.begin() + 9, want.end())) << args[0];
     }
 }
 
@@ -51,7 +43,8 @@ TEST_F(ShellTest, OptionsAreKnownOnlyInTheirOwnFormAndTheDataFolderIsMadeOnce) {
         {{"--bogus"}, S::Play, false, 2},
         {{"--data-dir", "1", "2", "3", "4", "5", "6", "7", "8", "9"}, S::Play, true, 10}};
     for (const auto& [args, mode, dataFolder, left] : rows) {
-        std::vector<char*> argv = arguments(args);
+        std::vector<char*> argv = {const_cast<char*>("zandok")};
+        for (const char* a : args) argv.push_back(const_cast<char*>(a));
         const S options = readStartOptions(static_cast<int>(argv.size()), argv.data());
         EXPECT_EQ(std::tuple(options.mode, options.dataFolder, options.argc,
                              std::string(options.argv[0])),

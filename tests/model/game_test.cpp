@@ -6,34 +6,15 @@
 #include "model/block.h"
 #include "model/game_step.h"
 #include "model/message_line.h"
-#include "model/motion.h"
 #include "model/sound_cue.h"
 #include "tests/support/test_support.h"
 
 using namespace testing_support;
-
-namespace {
-
-using GameTest = FreshGame;
 using Cues = std::vector<int>;
-
-}  // namespace
-
-TEST_F(GameTest, FallThenLandAndRecordTheNextKind) {
-    startKind(lh);
-    fallingBlock.y = 2;
-    gameStep(), moveBlock(Move::PlusX), gameStep();
-    scriptRandom({randomForKind(zblk)});
-    gameStep();
-    EXPECT_EQ(std::tuple(getStatus(), settledWell.cell(3, 0, 4), fallingBlock.kind, recordedTokens,
-                         std::string(currentMessage()), playedCues, gameState.gameRunning),
-              std::tuple(Landed, SettledCube, zblk, "dropincXdropCT 6", "weeeEee",
-                         Cues{CueMove, CueLand}, 1));
-}
 
 // A bar lands on the floor at x, z 2..5, where layer 0 waits for it (with
 // some full layers above), after the next kind is drawn from a random value.
-TEST_F(GameTest, LandingClearsLayersAndEndsTheGameInALossOrAWin) {
+TEST(GameTest, LandingClearsLayersAndEndsTheGameInALossOrAWin) {
     const std::string o = "Game Over. Press 'q' to quit or press 'p' to start over|",
                       w = "Congratulations! You have won the game!|", weee = "weeeEee|||",
                       over = o + o + "I feel so sorry, I will make sure you don't lose again|",

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <deque>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include "model/block.h"
 #include "model/reset.h"
@@ -23,10 +23,7 @@ std::deque<int> scripted;
 }  // namespace
 
 void installFakes() {
-    fakeNow = 1000;
-    scripted.clear();
-    playedCues.clear();
-    recordedTokens.clear();
+    fakeNow = 1000, scripted.clear(), playedCues.clear(), recordedTokens.clear();
     seams.wallClock = [] { return fakeNow; };
     seams.randomValue = [] {
         if (scripted.empty()) return 0;
@@ -59,9 +56,7 @@ void fillSettled(std::initializer_list<std::array<int, 3>> cells) {
 
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::string tempPath(const std::string& name) {
