@@ -1,5 +1,5 @@
-// The recording file: a header that starts it afresh, names that cannot be
-// opened, and a recording that cannot be written at all.
+// The recording file: names that cannot be opened, and a recording that
+// cannot be written at all.
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -7,19 +7,6 @@
 #include <filesystem>
 
 #include "tests/app/shell_fixture.h"
-
-TEST_F(ShellTest, RecordingHeaderCutsThePreviousGameAndEveryTokenReachesTheDisk) {
-    writeReplayHeader();
-    for (int i = 0; i < 10; ++i) recordAction("drop");
-    startKind(slab);
-    writeReplayHeader();
-    EXPECT_EQ(recorded(), "INI3");  // a short game leaves no tail of a long one
-    recordKindToken("CT ", 5);
-    EXPECT_EQ(recorded(), "INI3CT 5");
-    closeRecording();
-    recordAction("drop"), writeReplayHeader();  // no recording open: nothing written
-    EXPECT_EQ(recorded(), "INI3CT 5");
-}
 
 TEST_F(ShellTest, RecordingNamesThatCannotBeOpenedFallBackToOutputTxt) {
     namespace fs = std::filesystem;

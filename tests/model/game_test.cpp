@@ -15,15 +15,16 @@ using Cues = std::vector<int>;
 // A bar lands on the floor at x, z 2..5, where layer 0 waits for it (with
 // some full layers above), after the next kind is drawn from a random value.
 TEST(GameTest, LandingClearsLayersAndEndsTheGameInALossOrAWin) {
-    const std::string o = "Game Over. Press 'q' to quit or press 'p' to start over|",
-                      w = "Congratulations! You have won the game!|", weee = "weeeEee|||",
-                      over = o + o + "I feel so sorry, I will make sure you don't lose again|",
-                      won = w + w + "Press 'q' to quit or press 'p' to start over|";
+    const std::string over = times("Game Over. Press 'q' to quit or press 'p' to start over", 50) +
+                             "I feel so sorry, I will make sure you don't lose again|",
+                      won = times("Congratulations! You have won the game!", 20) +
+                            times("Press 'q' to quit or press 'p' to start over", 31),
+                      weee = times("weeeEee", 2) + times("", 49);
     const Cues twoLevels = {CueLand, CueLevelUp, CueLevelUp, CueWin};
     // x, level, layers, full layers above layer 0, the random value, a cube
     // under the next bar's start, playing back; then status, kind, level,
     // score, running, layer 0 still full, tokens, cues, the top cell of the
-    // next bar, and what the line shows at 0, 25 and 50 seconds.
+    // next bar, and what the line shows in the next 51 seconds.
     using Want =
         std::tuple<StatusCode, int, int, int, int, bool, std::string, Cues, int, std::string>;
     const std::pair<std::array<int, 7>, Want> rows[] = {
@@ -56,8 +57,7 @@ TEST(GameTest, LandingClearsLayersAndEndsTheGameInALossOrAWin) {
         fallingBlock.build();
         scriptRandom({random});
         gameStep();
-        std::string shown;
-        for (int i = 0; i < 3; ++i, fakeNow += 25) shown += std::string(currentMessage()) + "|";
+        const std::string shown = frames(51);
         EXPECT_EQ(std::tuple(getStatus(), fallingBlock.kind, gameState.level, gameState.score,
                              gameState.gameRunning, settledWell.isLayerFull(0), recordedTokens,
                              playedCues, blockWell.cell(2, 19, 2), shown),

@@ -6,24 +6,6 @@
 
 using namespace testing_support;
 
-namespace {
-
-// What the line shows in each of the next seconds, as one string.
-std::string frames(int seconds) {
-    std::string shown;
-    for (int i = 0; i < seconds; ++i, ++fakeNow) shown += std::string(currentMessage()) + "|";
-    return shown;
-}
-
-// The text shown n times.
-std::string times(const std::string& text, int n) {
-    std::string s;
-    while (n-- > 0) s += text + "|";
-    return s;
-}
-
-}  // namespace
-
 TEST(MessageLineTest, QueuedAndUrgentTexts) {
     static char buffer[8] = "abc";
     // What happens, for how many seconds the line is watched, what it shows.

@@ -63,9 +63,9 @@ TEST_F(WellTest, StorageBoundsOverlayCollisionAndMerge) {
 TEST_F(WellTest, FullLayersScore) {
     // Layers, score and layer count before; score, count, level and cheats after.
     const std::tuple<int, int, int, int, int, int, int> rows[] = {
-        {1, 0, 0, 10, 1, 0, 6},    {2, 0, 0, 40, 2, 0, 7},    {3, 0, 0, 360, 3, 0, 8},
-        {4, 0, 0, 5760, 4, 0, 9},  {5, 0, 0, 5760, 5, 0, 10}, {3, 0, 8, 360, 1, 1, 8},
-        {2, 9990, 0, 30, 2, 0, 8}, {0, 70, 4, 70, 4, 0, 5}};
+        {1, 0, 0, 10, 1, 0, 6},   {2, 0, 0, 40, 2, 0, 7},    {3, 0, 0, 360, 3, 0, 8},
+        {4, 0, 0, 5760, 4, 0, 9}, {5, 0, 0, 5760, 5, 0, 10}, {3, 0, 8, 360, 1, 1, 8},
+        {2, 9960, 0, 0, 2, 0, 8}, {0, 70, 4, 70, 4, 0, 5}};
     for (const auto& [layers, score, count, newScore, newCount, level, cheats] : rows) {
         resetGame();
         gameState.soundOn = 0;  // the level-up cue plays regardless

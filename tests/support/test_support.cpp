@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "model/block.h"
+#include "model/message_line.h"
 #include "model/reset.h"
 #include "model/seams.h"
 
@@ -52,6 +53,18 @@ void startKind(int kind) { fallingBlock.start(static_cast<int16_t>(kind)); }
 
 void fillSettled(std::initializer_list<std::array<int, 3>> cells) {
     for (const auto& c : cells) settledWell.setCell(c[0], c[1], c[2], SettledCube);
+}
+
+std::string frames(int seconds) {
+    std::string shown;
+    for (int i = 0; i < seconds; ++i, ++fakeNow) shown += std::string(currentMessage()) + "|";
+    return shown;
+}
+
+std::string times(const std::string& text, int n) {
+    std::string s;
+    while (n-- > 0) s += text + "|";
+    return s;
 }
 
 std::string readFile(const std::string& path) {

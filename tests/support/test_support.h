@@ -30,6 +30,11 @@ int randomForKind(int kind);
 void startKind(int kind);
 // Fills cells of settledWell with settled cubes.
 void fillSettled(std::initializer_list<std::array<int, 3>> cells);
+// What the message line shows in each of the next seconds, each text
+// followed by '|'; the clock moves on a second a frame.
+std::string frames(int seconds);
+// The text followed by '|', n times.
+std::string times(const std::string& text, int n);
 std::string readFile(const std::string& path);
 // A fresh path in the test's temporary folder.
 std::string tempPath(const std::string& name);
