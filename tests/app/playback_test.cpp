@@ -11,8 +11,7 @@ const std::string finished = "Replay is finished.  Press 'p' for a new game";
 }  // namespace
 
 TEST_F(ShellTest, PlaybackPerformsEachTokenAndCopiesItAsReadUntilTheEndOrADamagedKind) {
-    std::string drops;
-    for (int i = 0; i < 19; ++i) drops += "drop";
+    const std::string drops = times("drop", 19, "");
     // File, recording after it, steps, and the block's kind and height. The
     // soak covers the ordinary tokens.
     std::vector<std::tuple<std::string, std::string, int, int, int>> rows = {

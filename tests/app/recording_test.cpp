@@ -44,10 +44,9 @@ TEST_F(ShellTest, RecordingStopsAtTheFirstWriteThatFails) {
     press(std::string(300, 'd'));
     setrlimit(RLIMIT_FSIZE, &saved);
     press("a");
-    std::string tokens;
-    for (int i = 0; i < 256; ++i) tokens += "incX";
-    EXPECT_EQ(std::tuple(recorded(), urgent()),
-              std::tuple(tokens, "Recording stopped: the recording cannot be written"));
+    EXPECT_EQ(
+        std::tuple(recorded(), urgent()),
+        std::tuple(times("incX", 256, ""), "Recording stopped: the recording cannot be written"));
     const std::string next = tempPath("next.txt");
     press("0" + next + "\rd");
     EXPECT_EQ(readFile(next), "INI0incX");

@@ -44,7 +44,6 @@ TEST(MessageLineTest, QueuedAndUrgentTexts) {
     };
     for (const auto& [what, setUp, seconds, expected] : cases) {
         resetGame();
-        EXPECT_STREQ(currentMessage(), "");
         setUp();
         EXPECT_EQ(frames(seconds), expected) << what;
     }

@@ -61,9 +61,9 @@ std::string frames(int seconds) {
     return shown;
 }
 
-std::string times(const std::string& text, int n) {
+std::string times(const std::string& text, int n, const std::string& after) {
     std::string s;
-    while (n-- > 0) s += text + "|";
+    while (n-- > 0) s += text + after;
     return s;
 }
 
