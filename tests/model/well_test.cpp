@@ -1,7 +1,6 @@
-// The well grid: storage, bounds, whole-well operations, layers and gaps.
+// The well grid: storage, bounds, whole-well operations and layers.
 #include <gtest/gtest.h>
 
-#include "model/message_line.h"
 #include "model/sound_cue.h"
 #include "model/well.h"
 #include "tests/support/test_support.h"
@@ -88,19 +87,4 @@ TEST_F(WellTest, FullLayersScore) {
     EXPECT_EQ(std::tuple(gameState.score, settledWell.cell(0, 0, 0), settledWell.cell(3, 0, 5),
                          settledWell.cell(2, 17, 2), settledCount()),
               std::tuple(40, SettledCube, SettledCube, SettledCube, 3));
-}
-
-TEST_F(WellTest, GapsAndFillPasses) {
-    EXPECT_FALSE(settledWell.hasGap());
-    fillSettled({{0, 5, 0}});
-    EXPECT_TRUE(settledWell.hasGap());
-    for (int pass = 1; pass <= 6; ++pass) {  // one cell a pass, and a message if it filled one
-        messageLine = {};
-        settledWell.fillGaps();
-        EXPECT_EQ(std::tuple(settledCount(), std::string(currentMessage())),
-                  std::tuple(std::min(pass, 5) + 1, pass < 6 ? "Some holes are now filled!" : ""));
-    }
-    EXPECT_FALSE(settledWell.hasGap());
-    fillSettled({{3, 19, 5}});
-    EXPECT_TRUE(settledWell.hasGap()) << "the top layer floats too";
 }

@@ -44,11 +44,6 @@ void resetGame() {
 
 void scriptRandom(const std::vector<int>& values) { scripted.assign(values.begin(), values.end()); }
 
-int randomForKind(int kind) {
-    static const int firstValue[KindCount] = {0, 20, 45, 50, 55, 60, 65};
-    return firstValue[kind];
-}
-
 void startKind(int kind) { fallingBlock.start(static_cast<int16_t>(kind)); }
 
 void fillSettled(std::initializer_list<std::array<int, 3>> cells) {

@@ -24,8 +24,6 @@ void installFakes();
 void resetGame();
 // The next random values, used in order (then 0).
 void scriptRandom(const std::vector<int>& values);
-// A random value that makes the weighted pick at level 0 choose kind k.
-int randomForKind(int kind);
 // Starts the falling block as kind k.
 void startKind(int kind);
 // Fills cells of settledWell with settled cubes.
