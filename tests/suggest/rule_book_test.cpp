@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdio>
 #include <initializer_list>
+#include <set>
 #include <span>
 #include <string>
 #include <vector>
@@ -26,15 +27,14 @@ TEST(RuleBookTest, EveryShapeIsItsBlockShapeMovedToTheCorner) {
             const ModeShape* block = shapeOf(kind, mode);
             ASSERT_EQ(rule != nullptr, block && kind != slab) << kind << "-" << mode;
             if (!rule) continue;
-            std::vector<Cell> want, got;
-            Cell low{99, 99, 99};
-            for (const CellOffset& c : std::span(block->cells, block->count)) {
-                want.push_back({c.dx, c.dy, c.dz});
-                for (int a = 0; a < 3; ++a) low[a] = std::min(low[a], want.back()[a]);
-            }
-            for (Cell& c : want) c = {c[0] - low[0], c[1] - low[1], c[2] - low[2]};
-            for (const RuleCell& c : rule->shape) got.push_back({c.dx, c.dy, c.dz});
-            for (std::vector<Cell>* v : {&want, &got}) std::sort(v->begin(), v->end());
+            std::set<Cell> want, got;
+            int lx = 9, ly = 9, lz = 9;
+            for (const CellOffset& c : std::span(block->cells, block->count))
+                lx = std::min<int>(lx, c.dx), ly = std::min<int>(ly, c.dy),
+                lz = std::min<int>(lz, c.dz);
+            for (const CellOffset& c : std::span(block->cells, block->count))
+                want.insert({c.dx - lx, c.dy - ly, c.dz - lz});
+            for (const RuleCell& c : rule->shape) got.insert({c.dx, c.dy, c.dz});
             EXPECT_EQ(got, want) << kind << "-" << mode;
         }
 }
@@ -94,7 +94,6 @@ TEST(RuleBookTest, TheFrameWritesTheTextAndPaintsTheShape) {
         // x = 1 on the floor, or x = 0 high up: the smaller x wins.
         {zblk, 3, "Suggestion: x=0; y=10; z=2 (zblk-3).", 4, {{2, 0, 2}, {0, 9, 2}, {1, 10, 2}}},
         {base3, 0, "No suggestion for this block & mode! (base3-0)", 0, {}},
-        {zblk, 3, "No suggestion for this block & mode! (zblk-3)", 0, {}},
         {slab, 0, nullptr, 0, {}},
         {7, 0, nullptr, 0, {}},
         {lh, -1, nullptr, 0, {}},

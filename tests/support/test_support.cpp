@@ -27,9 +27,8 @@ void installFakes() {
     fakeNow = 1000, scripted.clear(), playedCues.clear(), recordedTokens.clear();
     seams.wallClock = [] { return fakeNow; };
     seams.randomValue = [] {
-        if (scripted.empty()) return 0;
-        const int v = scripted.front();
-        scripted.pop_front();
+        const int v = scripted.empty() ? 0 : scripted.front();
+        if (!scripted.empty()) scripted.pop_front();
         return v;
     };
     seams.seedRandom = [](unsigned) {};
@@ -37,10 +36,7 @@ void installFakes() {
     seams.tokenWriter = [](const char* bytes, std::size_t n) { recordedTokens.append(bytes, n); };
 }
 
-void resetGame() {
-    installFakes();
-    resetModel();
-}
+void resetGame() { installFakes(), resetModel(); }
 
 void scriptRandom(const std::vector<int>& values) { scripted.assign(values.begin(), values.end()); }
 
