@@ -28,9 +28,10 @@ TEST(GameTest, LandingClearsLayersAndEndsTheGameInALossOrAWin) {
     using Want =
         std::tuple<StatusCode, int, int, int, int, bool, std::string, Cues, int, std::string>;
     const std::pair<std::array<int, 7>, Want> rows[] = {
-        // The next kind is drawn at the old level: b4 at level 0, base3 at 1.
-        {{2, 0, 9, 0, 40, 0, 0},
-         {Landed, b4, 1, 10, 1, false, "CT 1", {CueLand, CueLevelUp}, 3, weee}},
+        // The next kind is drawn at the old level (b4 at level 4, base3 at 5);
+        // level 5 does not win.
+        {{2, 4, 9, 0, 16, 0, 0},
+         {Landed, b4, 5, 10, 1, false, "CT 1", {CueLand, CueLevelUp}, 3, weee}},
         // The new block overlaps: the game ends before any layer is cleared.
         {{0, 0, 0, 0, 0, 1, 0},
          {GameOver, bar, 0, 0, 0, true, "", {CueLand, CueGameOver}, 2, over}},
@@ -47,7 +48,7 @@ TEST(GameTest, LandingClearsLayersAndEndsTheGameInALossOrAWin) {
         const auto [x, level, layers, extraLayers, random, blocked, replay] = in;
         resetGame();
         gameState.level = level, gameState.layerCount = layers;
-        gameState.replayMode = replay, gameState.gameRunning = !replay;
+        gameState.replayMode = replay, gameState.gameRunning = !replay, gameState.boardChanged = 0;
         for (int i = 0; i < 24 * (extraLayers + 1); ++i)
             settledWell.setCell(i % 4, i / 24, i / 4 % 6, SettledCube);
         for (int z = 2; z <= 5; ++z) settledWell.setCell(x, 0, z, 0);
@@ -63,5 +64,6 @@ TEST(GameTest, LandingClearsLayersAndEndsTheGameInALossOrAWin) {
                              playedCues, blockWell.cell(2, 19, 2), shown),
                   want)
             << x << " " << level << " " << extraLayers << " " << replay;
+        EXPECT_EQ(gameState.boardChanged, 1) << "a landing makes the kept placement stale";
     }
 }
