@@ -1,6 +1,8 @@
 // The well grid: storage, bounds, whole-well operations and layers.
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 #include "model/sound_cue.h"
 #include "model/well.h"
 #include "tests/support/test_support.h"
@@ -31,30 +33,25 @@ TEST_F(WellTest, StorageBoundsOverlayCollisionAndMerge) {
     for (const auto& [x, y, z] :
          {std::tuple(4, 0, 0), {0, 20, 0}, {0, 0, 6}, {-1, 0, 0}, {0, -1, 0}, {0, 0, -1}}) {
         resetStatus();
-        const int read = a.cell(x, y, z);
-        EXPECT_EQ(std::tuple(read, getStatus()), std::tuple(-1, OutOfWell));
+        const int read = a.cell(x, y, z), readStatus = getStatus();
         resetStatus();
-        const int written = a.setCell(x, y, z, 8);
-        EXPECT_EQ(std::tuple(written, getStatus()), std::tuple(-1, OutOfWell));
+        const int written = a.setCell(x, y, z, 8), writtenStatus = getStatus();
+        EXPECT_EQ(std::tuple(read, readStatus, written, writtenStatus),
+                  std::tuple(-1, OutOfWell, -1, OutOfWell));
     }
-    int sum = 0;
-    for (int i = 0; i < 480; ++i) sum += a.cells[i];
-    EXPECT_EQ(sum, 12) << "refused writes change no cell";
+    EXPECT_EQ(std::accumulate(a.cells.get(), a.cells.get() + WellCells, 0), 12)
+        << "refused writes change no cell";
 
     a.clear();
     a.setCell(0, 0, 0, 8), b.setCell(0, 0, 0, 4), a.setCell(1, 0, 0, 8), b.setCell(2, 0, 0, 3);
     r.setCell(3, 0, 0, 6);
     r.overlay(a, b);  // the second well wins; cells empty in both are left alone
     EXPECT_EQ(std::tuple(r.cell(0, 0, 0), r.cell(1, 0, 0), r.cell(3, 0, 0)), std::tuple(4, 8, 6));
-    setStatus(OutOfWell);
-    b.setCell(0, 0, 0, 0);
-    displayWell.collides(a, b);
+    setStatus(OutOfWell), b.setCell(0, 0, 0, 0), displayWell.collides(a, b);
     EXPECT_EQ(getStatus(), OutOfWell) << "no overlap keeps an earlier status";
-    b.setCell(1, 0, 0, 2);
-    displayWell.collides(a, b);
+    b.setCell(1, 0, 0, 2), displayWell.collides(a, b);
     EXPECT_EQ(getStatus(), Collision);
-    r.clear();
-    r.mergeSettled(b);
+    r.clear(), r.mergeSettled(b);
     EXPECT_EQ(std::tuple(r.cell(1, 0, 0), r.cell(2, 0, 0), r.cell(0, 0, 0)),
               std::tuple(SettledCube, SettledCube, 0));
 }
