@@ -58,12 +58,6 @@ protected:
         for (char k : keys) onKey(static_cast<unsigned char>(k), 0, 0);
     }
     static std::string urgent() { return messageLine.urgentShowing ? messageLine.urgentText : ""; }
-    // The queued texts, each followed by '|'.
-    static std::string queued() {
-        std::string texts;
-        for (const auto& entry : messageLine.queue) texts += std::string(entry.text) + "|";
-        return texts;
-    }
     static std::string temp(const std::string& name, const std::string& text) {
         const std::string path = tempPath(name);
         std::ofstream(path, std::ios::binary) << text;

@@ -78,8 +78,7 @@ TEST_F(WellTest, FullLayersScore) {
             << layers;
     }
     resetGame();  // layers apart go in one call
-    fillLayers(0, 0), fillLayers(2, 2);
-    fillSettled({{0, 1, 0}, {3, 1, 5}, {2, 19, 2}});
+    fillLayers(0, 0), fillLayers(2, 2), fillSettled({{0, 1, 0}, {3, 1, 5}, {2, 19, 2}});
     settledWell.clearFullLayers();
     EXPECT_EQ(std::tuple(gameState.score, settledWell.cell(0, 0, 0), settledWell.cell(3, 0, 5),
                          settledWell.cell(2, 17, 2), settledCount()),

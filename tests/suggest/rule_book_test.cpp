@@ -100,12 +100,9 @@ TEST(RuleBookTest, TheFrameWritesTheTextAndPaintsTheShape) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(std::to_string(r.kind) + "-" + std::to_string(r.mode));
-        settledWell.clear();
-        fillSettled(r.cubes);
+        settledWell.clear(), fillSettled(r.cubes), displayWell.clear();
         fallingBlock.kind = r.kind, fallingBlock.mode = r.mode;
-        displayWell.clear();
-        blankHintText();
-        runRuleBook();
+        blankHintText(), runRuleBook();
         EXPECT_EQ(std::string(hintText), r.text ? r.text : std::string(42, ' '));
         Well w(4, 20, 6);  // displayWell as it should be painted
         int x, y, z;
