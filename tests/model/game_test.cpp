@@ -48,7 +48,7 @@ TEST(GameTest, LandingClearsLayersAndEndsTheGameInALossOrAWin) {
         const auto [x, level, layers, extraLayers, random, blocked, replay] = in;
         resetGame();
         gameState.level = level, gameState.layerCount = layers;
-        gameState.replayMode = replay, gameState.gameRunning = !replay, gameState.boardChanged = 0;
+        gameState.replayMode = replay, gameState.gameRunning = !replay;
         for (int i = 0; i < 24 * (extraLayers + 1); ++i)
             settledWell.setCell(i % 4, i / 24, i / 4 % 6, SettledCube);
         for (int z = 2; z <= 5; ++z) settledWell.setCell(x, 0, z, 0);
@@ -56,7 +56,7 @@ TEST(GameTest, LandingClearsLayersAndEndsTheGameInALossOrAWin) {
         startKind(bar);
         fallingBlock.x = x, fallingBlock.y = 0;
         fallingBlock.build();
-        scriptRandom({random});
+        scriptRandom({random}), gameState.boardChanged = 0;
         gameStep();
         const std::string shown = frames(51);
         EXPECT_EQ(std::tuple(getStatus(), fallingBlock.kind, gameState.level, gameState.score,
