@@ -90,6 +90,7 @@ TEST(RuleBookTest, TheFrameWritesTheTextAndPaintsTheShape) {
         Cubes cubes;
     };
     const Row rows[] = {
+        {bar, 2, "Suggestion: x=0; y=0; z=0 (bar-2).", 5, {}},  // as wide as the well
         {base3, 2, "Suggestion: x=0; y=0; z=0 (base3-2).", 6, {{2, 1, 0}}},
         // x = 1 on the floor, or x = 0 high up: the smaller x wins.
         {zblk, 3, "Suggestion: x=0; y=10; z=2 (zblk-3).", 4, {{2, 0, 2}, {0, 9, 2}, {1, 10, 2}}},
