@@ -42,9 +42,7 @@ protected:
     void SetUp() override { reset(); }
     void TearDown() override { closeRecording(); }
     void reset() {
-        resetShell();
-        installFakes();
-        seamLog.clear();
+        resetShell(), installFakes(), seamLog.clear();
         windowSeam = {[] { seamLog += 'R'; },
                       [] { seamLog += 'P'; },
                       [] { seamLog += 'F'; },

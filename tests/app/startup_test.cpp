@@ -10,7 +10,7 @@ TEST_F(ShellTest, CommandLineSetsTheCameraAndTheLightFromNineNumbers) {
     const std::pair<std::vector<const char*>, V> cases[] = {
         {{"3.5", "4", "5", "0", "0", "0", "0", "1", "0"},
          {3.5f, 4, 5, 0, 0, 0, 0, 1, 0, 3, 4, 5, 0}},
-        {{"1", "2", "3", "4", "5", "6", "7", "8"},  // eight: the defaults stay
+        {{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"},  // ten: the defaults stay
          {1, 1, 1, 0, 0, 0, 0, 1, 0, 1, 1, 1, 0}},
         {{"-2.7", "x", "1", "0", "7", "0", "0", "1", "9"},
          {-2.7f, 0, 1, 0, 7, 0, 0, 1, 9, -2, 0, 1, 0}},
@@ -53,8 +53,7 @@ TEST_F(ShellTest, OptionsAreKnownOnlyInTheirOwnFormAndTheDataFolderIsMadeOnce) {
     }
     namespace fs = std::filesystem;
     const fs::path here = fs::current_path(), data = tempPath("data");
-    fs::remove_all(data);
-    setenv("XDG_DATA_HOME", data.c_str(), 1);
+    fs::remove_all(data), setenv("XDG_DATA_HOME", data.c_str(), 1);
     EXPECT_TRUE(enterDataFolder() && enterDataFolder());
     EXPECT_EQ(fs::current_path(), data / "zandok");
     const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";

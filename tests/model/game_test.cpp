@@ -1,109 +1,69 @@
-// Gravity, landing, the two ends of a game and the cheat.
+// Gravity, landing, and the two ends of a game.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "model/block.h"
-#include "model/cheat.h"
 #include "model/game_step.h"
 #include "model/message_line.h"
-#include "model/motion.h"
 #include "model/sound_cue.h"
 #include "tests/support/test_support.h"
 
 using namespace testing_support;
-
-namespace {
-
-using GameTest = FreshGame;
 using Cues = std::vector<int>;
 
-// Layer 0 full but for the four cells a bar dropped at x, z 2..5 fills.
-void layerWaitingForBar(int x) {
-    for (int i = 0; i < 24; ++i) settledWell.setCell(i % 4, 0, i / 4, SettledCube);
-    for (int z = 2; z <= 5; ++z) settledWell.setCell(x, 0, z, 0);
-    startKind(bar);
-    fallingBlock.x = x, fallingBlock.y = 0;
-    fallingBlock.build();
-}
-
-}  // namespace
-
-TEST_F(GameTest, FallThenLandAndRecordTheNextKind) {
-    startKind(lh);
-    fallingBlock.y = 2;
-    gameStep(), moveBlock(Move::PlusX), gameStep();
-    scriptRandom({randomForKind(zblk)});
-    gameStep();
-    EXPECT_EQ(std::tuple(getStatus(), settledWell.cell(3, 0, 4), fallingBlock.kind, recordedTokens,
-                         std::string(currentMessage()), playedCues, gameState.gameRunning),
-              std::tuple(Landed, SettledCube, zblk, "dropincXdropCT 6", "weeeEee",
-                         Cues{CueMove, CueLand}, 1));
-}
-
-TEST_F(GameTest, LayerIsClearedAfterTheNextKindIsDrawnAtTheOldLevel) {
-    layerWaitingForBar(2);
-    gameState.layerCount = 9;
-    scriptRandom({22});  // b4 at level 0, base3 at level 1
-    gameStep();
-    EXPECT_EQ(
-        std::tuple(fallingBlock.kind, gameState.level, gameState.score, settledWell.isLayerFull(0)),
-        std::tuple(b4, 1, 10, false));
-}
-
-TEST_F(GameTest, OverlappingNewBlockEndsTheGameBeforeClearing) {
-    layerWaitingForBar(0);
-    fillSettled({{2, 19, 3}});  // under the next bar's start cells
-    gameStep();
-    // No layer cleared, no token written.
-    EXPECT_EQ(std::tuple(getStatus(), gameState.gameRunning, settledWell.isLayerFull(0),
-                         recordedTokens, playedCues),
-              std::tuple(GameOver, 0, true, "", Cues{CueLand, CueGameOver}));
-    std::string shown;
-    for (int i = 0; i < 3; ++i, fakeNow += 25) shown += std::string(currentMessage()) + "|";
-    EXPECT_EQ(shown,
-              "Game Over. Press 'q' to quit or press 'p' to start over|Game Over. Press 'q' to "
-              "quit or press 'p' to start over|I feel so sorry, I will make sure you don't lose "
-              "again|");
-}
-
-TEST_F(GameTest, LevelSixOrMoreWins) {
-    // 9 + 1 layers reach level 6; 9 + 11 (cheat-filled ones go along) reach 7.
-    for (int extraLayers : {0, 10}) {
+// A bar lands on the floor at x, z 2..5, where layer 0 waits for it (with
+// some full layers above), after the next kind is drawn from a random value.
+TEST(GameTest, LandingClearsLayersAndEndsTheGameInALossOrAWin) {
+    const std::string over = times("Game Over. Press 'q' to quit or press 'p' to start over", 50) +
+                             "I feel so sorry, I will make sure you don't lose again|",
+                      won = times("Congratulations! You have won the game!", 20) +
+                            times("Press 'q' to quit or press 'p' to start over", 31),
+                      weee = times("weeeEee", 2) + times("", 49);
+    const Cues twoLevels = {CueLand, CueLevelUp, CueLevelUp, CueWin};
+    // x, level, layers, full layers above layer 0, the random value, a cube
+    // under the next bar's start, playing back; then status, kind, level,
+    // score, running, layer 0 still full, tokens, cues, the top cell of the
+    // next bar, and what the line shows in the next 51 seconds.
+    using Want =
+        std::tuple<StatusCode, int, int, int, int, bool, std::string, Cues, int, std::string>;
+    const std::pair<std::array<int, 7>, Want> rows[] = {
+        // The next kind is drawn at the old level (b4 at level 4, base3 at 5);
+        // level 5 does not win.
+        {{2, 4, 9, 0, 16, 0, 0},
+         {Landed, b4, 5, 10, 1, false, "CT 1", {CueLand, CueLevelUp}, 3, weee}},
+        // The new block overlaps: the game ends before any layer is cleared.
+        {{0, 0, 0, 0, 0, 1, 0},
+         {GameOver, bar, 0, 0, 0, true, "", {CueLand, CueGameOver}, 2, over}},
+        // Level 6 or more wins (cheat-filled layers go along); the new block
+        // stays in sight.
+        {{2, 5, 9, 0, 0, 0, 0},
+         {Landed, bar, 6, 10, 0, false, "CT 0", {CueLand, CueLevelUp, CueWin}, 2, won}},
+        {{2, 5, 9, 10, 0, 0, 0}, {Landed, bar, 7, 5760, 0, false, "CT 0", twoLevels, 2, won}},
+        // During playback no landing ends the game, starts a block or writes a
+        // token, and an ended game plays no landing cue.
+        {{0, 0, 0, 0, 0, 1, 1}, {Landed, bar, 0, 10, 0, false, "", {}, 0, weee}},
+    };
+    for (const auto& [in, want] : rows) {
+        const auto [x, level, layers, extraLayers, random, blocked, replay] = in;
         resetGame();
-        gameState.level = 5, gameState.layerCount = 9;
-        layerWaitingForBar(2);
-        for (int y = 1; y <= extraLayers; ++y)
-            for (int i = 0; i < 24; ++i) settledWell.setCell(i % 4, y, i / 4, SettledCube);
+        gameState.level = level, gameState.layerCount = layers;
+        gameState.replayMode = replay, gameState.gameRunning = !replay;
+        for (int i = 0; i < 24 * (extraLayers + 1); ++i)
+            settledWell.setCell(i % 4, i / 24, i / 4 % 6, SettledCube);
+        for (int z = 2; z <= 5; ++z) settledWell.setCell(x, 0, z, 0);
+        if (blocked) fillSettled({{2, 19, 3}});
+        startKind(bar);
+        fallingBlock.x = x, fallingBlock.y = 0;
+        fallingBlock.build();
+        scriptRandom({random}), gameState.boardChanged = 0;
         gameStep();
-        // The new block stays in sight.
-        EXPECT_EQ(std::tuple(gameState.level, gameState.gameRunning, playedCues.back(),
-                             std::string(currentMessage()), blockWell.cell(2, 19, 2)),
-                  std::tuple(extraLayers ? 7 : 6, 0, CueWin,
-                             "Congratulations! You have won the game!", 2));
+        const std::string shown = frames(51);
+        EXPECT_EQ(std::tuple(getStatus(), fallingBlock.kind, gameState.level, gameState.score,
+                             gameState.gameRunning, settledWell.isLayerFull(0), recordedTokens,
+                             playedCues, blockWell.cell(2, 19, 2), shown),
+                  want)
+            << x << " " << level << " " << extraLayers << " " << replay;
+        EXPECT_EQ(gameState.boardChanged, 1) << "a landing makes the kept placement stale";
     }
-}
-
-TEST_F(GameTest, DuringReplayNoLandingEndsTheGameOrStartsABlock) {
-    gameState.replayMode = 1;
-    gameState.gameRunning = 0;  // and no landing cue in an ended game
-    layerWaitingForBar(0);
-    fillSettled({{2, 19, 3}});
-    gameStep();
-    // Playback writes its tokens itself.
-    EXPECT_EQ(std::tuple(getStatus(), playedCues, fallingBlock.y, recordedTokens),
-              std::tuple(Landed, Cues{}, 0, ""));
-}
-
-TEST_F(GameTest, CheatFillsRecordsAndCounts) {
-    gameState.gameRunning = 0;  // works after the game has ended too
-    fillSettled({{1, 3, 1}});
-    cheatCommand();
-    EXPECT_EQ(
-        std::tuple(settledWell.cell(1, 2, 1), gameState.cheatsLeft, std::string(currentMessage())),
-        std::tuple(SettledCube, 4, "OMG! You are such a cheater.  All holes are now filled"));
-    gameState.cheatsLeft = 0;
-    cheatCommand();
-    // The cue comes before the count is tested.
-    EXPECT_EQ(std::tuple(settledWell.cell(1, 1, 1), gameState.cheatsLeft,
-                         std::string(currentMessage()), recordedTokens, playedCues),
-              std::tuple(0, 0, "Sorry, you cheated too much!", "ngap", Cues{CueCheat, CueCheat}));
 }

@@ -1,7 +1,8 @@
-// The well grid: storage, bounds, whole-well operations, layers and gaps.
+// The well grid: storage, bounds, whole-well operations and layers.
 #include <gtest/gtest.h>
 
-#include "model/message_line.h"
+#include <numeric>
+
 #include "model/sound_cue.h"
 #include "model/well.h"
 #include "tests/support/test_support.h"
@@ -32,30 +33,25 @@ TEST_F(WellTest, StorageBoundsOverlayCollisionAndMerge) {
     for (const auto& [x, y, z] :
          {std::tuple(4, 0, 0), {0, 20, 0}, {0, 0, 6}, {-1, 0, 0}, {0, -1, 0}, {0, 0, -1}}) {
         resetStatus();
-        const int read = a.cell(x, y, z);
-        EXPECT_EQ(std::tuple(read, getStatus()), std::tuple(-1, OutOfWell));
+        const int read = a.cell(x, y, z), readStatus = getStatus();
         resetStatus();
-        const int written = a.setCell(x, y, z, 8);
-        EXPECT_EQ(std::tuple(written, getStatus()), std::tuple(-1, OutOfWell));
+        const int written = a.setCell(x, y, z, 8), writtenStatus = getStatus();
+        EXPECT_EQ(std::tuple(read, readStatus, written, writtenStatus),
+                  std::tuple(-1, OutOfWell, -1, OutOfWell));
     }
-    int sum = 0;
-    for (int i = 0; i < 480; ++i) sum += a.cells[i];
-    EXPECT_EQ(sum, 12) << "refused writes change no cell";
+    EXPECT_EQ(std::accumulate(a.cells.get(), a.cells.get() + WellCells, 0), 12)
+        << "refused writes change no cell";
 
     a.clear();
     a.setCell(0, 0, 0, 8), b.setCell(0, 0, 0, 4), a.setCell(1, 0, 0, 8), b.setCell(2, 0, 0, 3);
     r.setCell(3, 0, 0, 6);
     r.overlay(a, b);  // the second well wins; cells empty in both are left alone
     EXPECT_EQ(std::tuple(r.cell(0, 0, 0), r.cell(1, 0, 0), r.cell(3, 0, 0)), std::tuple(4, 8, 6));
-    setStatus(OutOfWell);
-    b.setCell(0, 0, 0, 0);
-    displayWell.collides(a, b);
+    setStatus(OutOfWell), b.setCell(0, 0, 0, 0), displayWell.collides(a, b);
     EXPECT_EQ(getStatus(), OutOfWell) << "no overlap keeps an earlier status";
-    b.setCell(1, 0, 0, 2);
-    displayWell.collides(a, b);
+    b.setCell(1, 0, 0, 2), displayWell.collides(a, b);
     EXPECT_EQ(getStatus(), Collision);
-    r.clear();
-    r.mergeSettled(b);
+    r.clear(), r.mergeSettled(b);
     EXPECT_EQ(std::tuple(r.cell(1, 0, 0), r.cell(2, 0, 0), r.cell(0, 0, 0)),
               std::tuple(SettledCube, SettledCube, 0));
 }
@@ -63,9 +59,9 @@ TEST_F(WellTest, StorageBoundsOverlayCollisionAndMerge) {
 TEST_F(WellTest, FullLayersScore) {
     // Layers, score and layer count before; score, count, level and cheats after.
     const std::tuple<int, int, int, int, int, int, int> rows[] = {
-        {1, 0, 0, 10, 1, 0, 6},    {2, 0, 0, 40, 2, 0, 7},    {3, 0, 0, 360, 3, 0, 8},
-        {4, 0, 0, 5760, 4, 0, 9},  {5, 0, 0, 5760, 5, 0, 10}, {3, 0, 8, 360, 1, 1, 8},
-        {2, 9990, 0, 30, 2, 0, 8}, {0, 70, 4, 70, 4, 0, 5}};
+        {1, 0, 0, 10, 1, 0, 6},   {2, 0, 0, 40, 2, 0, 7},    {3, 0, 0, 360, 3, 0, 8},
+        {4, 0, 0, 5760, 4, 0, 9}, {5, 0, 0, 5760, 5, 0, 10}, {3, 0, 8, 360, 1, 1, 8},
+        {2, 9960, 0, 0, 2, 0, 8}, {0, 70, 4, 70, 4, 0, 5}};
     for (const auto& [layers, score, count, newScore, newCount, level, cheats] : rows) {
         resetGame();
         gameState.soundOn = 0;  // the level-up cue plays regardless
@@ -82,25 +78,9 @@ TEST_F(WellTest, FullLayersScore) {
             << layers;
     }
     resetGame();  // layers apart go in one call
-    fillLayers(0, 0), fillLayers(2, 2);
-    fillSettled({{0, 1, 0}, {3, 1, 5}, {2, 19, 2}});
+    fillLayers(0, 0), fillLayers(2, 2), fillSettled({{0, 1, 0}, {3, 1, 5}, {2, 19, 2}});
     settledWell.clearFullLayers();
     EXPECT_EQ(std::tuple(gameState.score, settledWell.cell(0, 0, 0), settledWell.cell(3, 0, 5),
                          settledWell.cell(2, 17, 2), settledCount()),
               std::tuple(40, SettledCube, SettledCube, SettledCube, 3));
-}
-
-TEST_F(WellTest, GapsAndFillPasses) {
-    EXPECT_FALSE(settledWell.hasGap());
-    fillSettled({{0, 5, 0}});
-    EXPECT_TRUE(settledWell.hasGap());
-    for (int pass = 1; pass <= 6; ++pass) {  // one cell a pass, and a message if it filled one
-        messageLine = {};
-        settledWell.fillGaps();
-        EXPECT_EQ(std::tuple(settledCount(), std::string(currentMessage())),
-                  std::tuple(std::min(pass, 5) + 1, pass < 6 ? "Some holes are now filled!" : ""));
-    }
-    EXPECT_FALSE(settledWell.hasGap());
-    fillSettled({{3, 19, 5}});
-    EXPECT_TRUE(settledWell.hasGap()) << "the top layer floats too";
 }

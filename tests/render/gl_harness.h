@@ -34,11 +34,8 @@ inline bool openWindow() {
         if (!useVirtualDisplay()) return false;
         int argc = 1;
         char name[] = "render_tests", *argv[] = {name, nullptr};
-        glutInit(&argc, argv);
-        glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
-        glutInitWindowSize(600, 600);
-        glutCreateWindow("render tests");
-        initGraphics();
+        glutInit(&argc, argv), glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
+        glutInitWindowSize(600, 600), glutCreateWindow("render tests"), initGraphics();
         return true;
     }();
     return open;
@@ -49,8 +46,6 @@ class GlTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(openWindow()) << "no Xvfb or no GL window";
-        testing_support::resetGame();
-        viewSettings = {};
-        reshapeView(600, 600);
+        testing_support::resetGame(), viewSettings = {}, reshapeView(600, 600);
     }
 };

@@ -52,43 +52,40 @@ void literalSearch() {
 // One game, step by step: each row changes the stack or the block, then "H"
 // is pressed, each time with another status standing.
 TEST(PlacementSearchTest, PlacementsAndTheKeptPlacement) {
-    struct Row {
-        const char* what;
-        void (*step)();
-        std::array<int, 4> want;  // x, y, z, mode
-        size_t holeMessages;      // so far
-    };
+    // What the step is; then where the block goes (x, y, z, mode) and the
+    // hole messages so far.
     // clang-format off
-    const Row rows[] = {
-        {"empty well, bar at its start", [] {}, {0, 0, 0, 0}, 0},
+    const std::tuple<const char*, void (*)(), std::array<int, 5>> rows[] = {
+        {"empty well, bar at its start", [] {}, {0, 0, 0, 0, 0}},
         // A cube over a hole three deep, filled on the copy only (one message
         // a pass): the bar lies beside the column, not across it.
-        {"gap judged solid", [] { fillSettled({{0, 3, 0}}), startKind(bar); }, {0, 0, 1, 0}, 3},
+        {"gap judged solid", [] { fillSettled({{0, 3, 0}}), startKind(bar); }, {0, 0, 1, 0, 3}},
         {"two full layers", [] {
             settledWell.clear();
             for (int i = 0; i < 48; ++i) fillSettled({{i % 4, i / 24, i / 4 % 6}});
             startKind(bar);
-        }, {0, 2, 0, 0}, 3},
-        {"reused without a landing", [] { settledWell.clear(), fallingBlock.x = 2; }, {0, 2, 0, 0}, 3},
-        {"sunk below the kept height", [] { fallingBlock.y = 1; }, {0, 0, 0, 0}, 3},
-        {"unknown kind", [] { startKind(lh), fallingBlock.kind = 9; }, {2, 19, 2, 0}, 3},
+        }, {0, 2, 0, 0, 3}},
+        {"reused without a landing", [] { settledWell.clear(), fallingBlock.x = 2; }, {0, 2, 0, 0, 3}},
+        {"sunk below the kept height", [] { fallingBlock.y = 1; }, {0, 0, 0, 0, 3}},
+        {"unknown kind", [] { startKind(lh), fallingBlock.kind = 9; }, {2, 19, 2, 0, 3}},
     };
     // clang-format on
     resetGame();
     for (size_t i = 0; i < std::size(rows); ++i) {
-        SCOPED_TRACE(rows[i].what);
-        rows[i].step();
+        const auto& [what, step, want] = rows[i];
+        SCOPED_TRACE(what);
+        step();
         gameState.status = static_cast<int16_t>(i % 5);
         const std::vector<int32_t> settled(settledWell.cells.get(),
                                            settledWell.cells.get() + WellCells);
         placementSearch();
         const Block& b = fallingBlock;
+        const int holeMessages = static_cast<int>(messageLine.queue.size());
         // The status as it stood, and the stack untouched.
-        EXPECT_EQ(
-            std::tuple(std::array<int, 4>{b.x, b.y, b.z, b.mode}, gameState.status,
-                       gameState.boardChanged, messageLine.queue.size(),
-                       std::equal(settled.begin(), settled.end(), settledWell.cells.get())),
-            std::tuple(rows[i].want, static_cast<int16_t>(i % 5), 0, rows[i].holeMessages, true));
+        EXPECT_EQ(std::tuple(std::array<int, 5>{b.x, b.y, b.z, b.mode, holeMessages},
+                             gameState.status, gameState.boardChanged,
+                             std::equal(settled.begin(), settled.end(), settledWell.cells.get())),
+                  std::tuple(want, static_cast<int16_t>(i % 5), 0, true));
     }
 }
 

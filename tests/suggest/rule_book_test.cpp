@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdio>
 #include <initializer_list>
+#include <set>
 #include <span>
 #include <string>
 #include <vector>
@@ -26,15 +27,14 @@ TEST(RuleBookTest, EveryShapeIsItsBlockShapeMovedToTheCorner) {
             const ModeShape* block = shapeOf(kind, mode);
             ASSERT_EQ(rule != nullptr, block && kind != slab) << kind << "-" << mode;
             if (!rule) continue;
-            std::vector<Cell> want, got;
-            Cell low{99, 99, 99};
-            for (const CellOffset& c : std::span(block->cells, block->count)) {
-                want.push_back({c.dx, c.dy, c.dz});
-                for (int a = 0; a < 3; ++a) low[a] = std::min(low[a], want.back()[a]);
-            }
-            for (Cell& c : want) c = {c[0] - low[0], c[1] - low[1], c[2] - low[2]};
-            for (const RuleCell& c : rule->shape) got.push_back({c.dx, c.dy, c.dz});
-            for (std::vector<Cell>* v : {&want, &got}) std::sort(v->begin(), v->end());
+            std::set<Cell> want, got;
+            int lx = 9, ly = 9, lz = 9;
+            for (const CellOffset& c : std::span(block->cells, block->count))
+                lx = std::min<int>(lx, c.dx), ly = std::min<int>(ly, c.dy),
+                lz = std::min<int>(lz, c.dz);
+            for (const CellOffset& c : std::span(block->cells, block->count))
+                want.insert({c.dx - lx, c.dy - ly, c.dz - lz});
+            for (const RuleCell& c : rule->shape) got.insert({c.dx, c.dy, c.dz});
             EXPECT_EQ(got, want) << kind << "-" << mode;
         }
 }
@@ -90,27 +90,20 @@ TEST(RuleBookTest, TheFrameWritesTheTextAndPaintsTheShape) {
         Cubes cubes;
     };
     const Row rows[] = {
-        {bar, 2, "Suggestion: x=0; y=0; z=0 (bar-2).", 5, {}},
-        {b4, 0, "Suggestion: x=0; y=0; z=0 (b4-0).", 6, {}},
+        {bar, 2, "Suggestion: x=0; y=0; z=0 (bar-2).", 5, {}},  // as wide as the well
         {base3, 2, "Suggestion: x=0; y=0; z=0 (base3-2).", 6, {{2, 1, 0}}},
-        {lh, 6, "Suggestion: x=0; y=0; z=0 (lh-6).", 2, {}},
-        {rh, 7, "Suggestion: x=0; y=0; z=0 (rh-7).", 3, {}},
         // x = 1 on the floor, or x = 0 high up: the smaller x wins.
         {zblk, 3, "Suggestion: x=0; y=10; z=2 (zblk-3).", 4, {{2, 0, 2}, {0, 9, 2}, {1, 10, 2}}},
         {base3, 0, "No suggestion for this block & mode! (base3-0)", 0, {}},
-        {zblk, 3, "No suggestion for this block & mode! (zblk-3)", 0, {}},
         {slab, 0, nullptr, 0, {}},
         {7, 0, nullptr, 0, {}},
         {lh, -1, nullptr, 0, {}},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(std::to_string(r.kind) + "-" + std::to_string(r.mode));
-        settledWell.clear();
-        fillSettled(r.cubes);
+        settledWell.clear(), fillSettled(r.cubes), displayWell.clear();
         fallingBlock.kind = r.kind, fallingBlock.mode = r.mode;
-        displayWell.clear();
-        blankHintText();
-        runRuleBook();
+        blankHintText(), runRuleBook();
         EXPECT_EQ(std::string(hintText), r.text ? r.text : std::string(42, ' '));
         Well w(4, 20, 6);  // displayWell as it should be painted
         int x, y, z;

@@ -6,9 +6,10 @@
 #include <cstdio>
 #include <deque>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include "model/block.h"
+#include "model/message_line.h"
 #include "model/reset.h"
 #include "model/seams.h"
 
@@ -23,15 +24,11 @@ std::deque<int> scripted;
 }  // namespace
 
 void installFakes() {
-    fakeNow = 1000;
-    scripted.clear();
-    playedCues.clear();
-    recordedTokens.clear();
+    fakeNow = 1000, scripted.clear(), playedCues.clear(), recordedTokens.clear();
     seams.wallClock = [] { return fakeNow; };
     seams.randomValue = [] {
-        if (scripted.empty()) return 0;
-        const int v = scripted.front();
-        scripted.pop_front();
+        const int v = scripted.empty() ? 0 : scripted.front();
+        if (!scripted.empty()) scripted.pop_front();
         return v;
     };
     seams.seedRandom = [](unsigned) {};
@@ -39,17 +36,9 @@ void installFakes() {
     seams.tokenWriter = [](const char* bytes, std::size_t n) { recordedTokens.append(bytes, n); };
 }
 
-void resetGame() {
-    installFakes();
-    resetModel();
-}
+void resetGame() { installFakes(), resetModel(); }
 
 void scriptRandom(const std::vector<int>& values) { scripted.assign(values.begin(), values.end()); }
-
-int randomForKind(int kind) {
-    static const int firstValue[KindCount] = {0, 20, 45, 50, 55, 60, 65};
-    return firstValue[kind];
-}
 
 void startKind(int kind) { fallingBlock.start(static_cast<int16_t>(kind)); }
 
@@ -57,11 +46,21 @@ void fillSettled(std::initializer_list<std::array<int, 3>> cells) {
     for (const auto& c : cells) settledWell.setCell(c[0], c[1], c[2], SettledCube);
 }
 
+std::string frames(int seconds) {
+    std::string shown;
+    for (int i = 0; i < seconds; ++i, ++fakeNow) shown += std::string(currentMessage()) + "|";
+    return shown;
+}
+
+std::string times(const std::string& text, int n, const std::string& after) {
+    std::string s;
+    while (n-- > 0) s += text + after;
+    return s;
+}
+
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::string tempPath(const std::string& name) {

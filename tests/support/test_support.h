@@ -24,12 +24,15 @@ void installFakes();
 void resetGame();
 // The next random values, used in order (then 0).
 void scriptRandom(const std::vector<int>& values);
-// A random value that makes the weighted pick at level 0 choose kind k.
-int randomForKind(int kind);
 // Starts the falling block as kind k.
 void startKind(int kind);
 // Fills cells of settledWell with settled cubes.
 void fillSettled(std::initializer_list<std::array<int, 3>> cells);
+// What the message line shows in each of the next seconds, each text
+// followed by '|'; the clock moves on a second a frame.
+std::string frames(int seconds);
+// The text followed by `after`, n times.
+std::string times(const std::string& text, int n, const std::string& after = "|");
 std::string readFile(const std::string& path);
 // A fresh path in the test's temporary folder.
 std::string tempPath(const std::string& name);

@@ -44,11 +44,10 @@ TEST_F(ShellTest, ReplayPlayerPrintsTheGameItPlayedOrFails) {
                                     ::testing::TempDir(), std::string("/dev/zero")})
         EXPECT_EQ(runTool(file), std::pair(1, std::string("File cannot be read\n"))) << file;
     // A damaged token: the report as ever, where it stopped on standard error.
-    const auto [damaged, report] = runCommand(
-        ZANDOK_REPLAY_EXE " " + temp("bad.txt", "INI1dropCT 9drop") + " 2>&1 >/dev/null");
-    EXPECT_EQ(std::tuple(damaged, report),
-              std::tuple(
-                  3, "zandok-replay: playback stopped at byte 8, at the damaged token \"CT 9\"\n"));
+    EXPECT_EQ(runCommand(ZANDOK_REPLAY_EXE " " + temp("bad.txt", "INI1dropCT 9drop") +
+                         " 2>&1 >/dev/null"),
+              std::pair(3, std::string("zandok-replay: playback stopped at byte 8, at the damaged "
+                                       "token \"CT 9\"\n")));
     // Nothing written where it cannot be: status 4.
     for (const std::string& where : {std::string(" --record /proc/x"), std::string(" >/dev/full")})
         EXPECT_EQ(runTool(path + where).first, 4) << where;
