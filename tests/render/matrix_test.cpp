@@ -1,6 +1,7 @@
 // Every matrix of the view against the one Mesa's own GL and GLU calls
 // build, the viewport rule and the status line's text.
 #include <GL/glu.h>
+#include <unistd.h>
 
 #include <climits>
 #include <cmath>
@@ -30,6 +31,22 @@ void projection(decltype(&glOrtho) box, double side, double near, double far) {
     glLoadIdentity();
     if (box) box(-side, side, -side, side, near, far);
     glMatrixMode(GL_MODELVIEW);
+}
+
+// What f writes to standard output, through a file put in its place.
+std::string printedBy(const std::function<void()>& f) {
+    std::FILE* file = std::tmpfile();
+    std::fflush(stdout);
+    const int saved = dup(1);
+    dup2(fileno(file), 1);
+    f();
+    std::fflush(stdout);
+    dup2(saved, 1), close(saved);
+    char text[256];
+    std::rewind(file);
+    const size_t length = std::fread(text, 1, sizeof text, file);
+    std::fclose(file);
+    return std::string(text, length);
 }
 
 struct Row {
@@ -98,9 +115,9 @@ TEST_F(GlTest, EveryMatrixEqualsMesas) {
     }
     for (size_t r = 0; r < rows.size(); ++r) {
         const std::vector<float> mesa = stateAfter(rows[r].mesa);
-        testing::internal::CaptureStdout();  // what ours prints
-        const std::vector<float> ours = stateAfter(rows[r].ours);
-        EXPECT_EQ(testing::internal::GetCapturedStdout(), rows[r].printed) << rows[r].code;
+        std::vector<float> ours;
+        EXPECT_EQ(printedBy([&] { ours = stateAfter(rows[r].ours); }), rows[r].printed)
+            << rows[r].code;
         for (int k = 0; k < 32; ++k)
             EXPECT_NEAR(ours[k], mesa[k], 1e-5f * std::fmax(1, std::fabs(mesa[k])))
                 << "row " << r << ": " << rows[r].code << ", element " << k;

@@ -2,6 +2,7 @@
 #include "tests/support/test_support.h"
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <deque>
@@ -65,8 +66,9 @@ std::string readFile(const std::string& path) {
 
 std::string tempPath(const std::string& name) {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string path = ::testing::TempDir() + "zandok_";
-    if (info) path += std::string(info->test_suite_name()) + "_" + info->name() + "_";
+    // The process in the name: test programs of other builds may run at once.
+    std::string path = ::testing::TempDir() + "zandok" + std::to_string(getpid()) + "_";
+    if (info) path += std::string(info->name()) + "_";
     path += name;
     std::remove(path.c_str());
     return path;

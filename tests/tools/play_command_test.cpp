@@ -24,4 +24,5 @@ TEST_F(WindowTest, ThePlayCommandStartsTheGameFromAFreshClone) {
     for (std::sregex_iterator p(readme.begin(), readme.end(), named), end; p != end; ++p, ++paths)
         EXPECT_TRUE(std::filesystem::exists(clone + "/" + p->str())) << p->str();
     EXPECT_GE(paths, 2);
+    runCommand("rm -rf " + clone);  // a whole build
 }
