@@ -4,12 +4,6 @@
 
 #include "tests/app/shell_fixture.h"
 
-namespace {
-
-const std::string finished = "Replay is finished.  Press 'p' for a new game";
-
-}  // namespace
-
 TEST_F(ShellTest, PlaybackPerformsEachTokenAndCopiesItAsReadUntilTheEndOrADamagedKind) {
     const std::string drops = times("drop", 19, "");
     // File, recording after it, steps, and the block's kind and height. The
@@ -29,9 +23,10 @@ TEST_F(ShellTest, PlaybackPerformsEachTokenAndCopiesItAsReadUntilTheEndOrADamage
         ASSERT_TRUE(loadReplay(temp("replay.txt", file)));
         beginReplay();  // as the replay prompt's Enter does
         EXPECT_EQ(playToEnd(), steps) << file;
-        EXPECT_EQ(std::tuple(recorded(), fallingBlock.kind, fallingBlock.y, urgent(),
-                             gameState.replayMode + gameState.gameRunning + replaySource.position),
-                  std::tuple(recording, kind, y, finished, 0u))
+        EXPECT_EQ(
+            std::tuple(recorded(), fallingBlock.kind, fallingBlock.y, urgent(),
+                       gameState.replayMode + gameState.gameRunning + replaySource.position),
+            std::tuple(recording, kind, y, "Replay is finished.  Press 'p' for a new game", 0u))
             << file;
     }
 }
