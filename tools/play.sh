@@ -7,5 +7,5 @@ build="${ZANDOK_BUILD_DIR:-build}"
 
 tools/setup.sh play
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF > /dev/null
-cmake --build "$build" -j"$(nproc 2>/dev/null || echo 2)" --target zandok zandok-replay
+cmake --build "$build" -j"$(nproc 2>/dev/null || echo 2)"
 exec "$build/zandok" "$@"

@@ -1,7 +1,7 @@
 // The README's first command, the way a player runs it: on a fresh clone,
 // tools/play.sh installs what is missing, builds the game and opens its
-// window; "yes" at the quit prompt ends it with status 0, and every program
-// the README names under build/ is there.
+// window; "yes" at the quit prompt ends it with status 0, every program the
+// README names under build/ is there, and the build installs.
 #include <filesystem>
 #include <regex>
 
@@ -24,5 +24,9 @@ TEST_F(WindowTest, ThePlayCommandStartsTheGameFromAFreshClone) {
     for (std::sregex_iterator p(readme.begin(), readme.end(), named), end; p != end; ++p, ++paths)
         EXPECT_TRUE(std::filesystem::exists(clone + "/" + p->str())) << p->str();
     EXPECT_GE(paths, 2);
+    // What it built installs as the README says.
+    EXPECT_EQ(runCommand("cmake --install " + clone + "/build --prefix " + clone +
+                         "/p >/dev/null && " + clone + "/p/games/zandok --version"),
+              std::pair(0, std::string("zandok " ZANDOK_VERSION "\n")));
     runCommand("rm -rf " + clone);  // a whole build
 }
