@@ -10,9 +10,11 @@
 #include "model/well.h"
 #include "render/view_settings.h"
 
+std::FILE* projectionErrors = stdout;
+
 namespace {
 
-void projectionError() { std::fputs("Projection error! Invalid Parameters", stdout); }
+void projectionError() { std::fputs("Projection error! Invalid Parameters", projectionErrors); }
 
 // Light 0's colours, sent with its position in every frame.
 const float lightDiffuse[4] = {0.9f, 0.9f, 0.9f, 0.0f};

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 
 // Builds column-major 4x4 matrices (element k: column k / 4, row k % 4) in
 // one buffer allocated once. Every builder first loads the identity, then
@@ -61,6 +62,8 @@ void applyTranslation(float tx, float ty, float tz);
 void applyRotation(float degrees, int32_t onX, int32_t onY, int32_t onZ);
 void loadIdentityMatrix();
 
+// Where "Projection error! Invalid Parameters" is written: standard output.
+extern std::FILE* projectionErrors;
 // Print "Projection error! Invalid Parameters" and leave the matrix alone
 // when a pair of bounds is equal.
 void frustumProjection(float left, float right, float bottom, float top, float near, float far);

@@ -1,7 +1,6 @@
 // Every matrix of the view against the one Mesa's own GL and GLU calls
 // build, the viewport rule and the status line's text.
 #include <GL/glu.h>
-#include <unistd.h>
 
 #include <climits>
 #include <cmath>
@@ -33,20 +32,12 @@ void projection(decltype(&glOrtho) box, double side, double near, double far) {
     glMatrixMode(GL_MODELVIEW);
 }
 
-// What f writes to standard output, through a file put in its place.
+// What f writes as projection errors.
 std::string printedBy(const std::function<void()>& f) {
-    std::FILE* file = std::tmpfile();
-    std::fflush(stdout);
-    const int saved = dup(1);
-    dup2(fileno(file), 1);
-    f();
-    std::fflush(stdout);
-    dup2(saved, 1), close(saved);
-    char text[256];
-    std::rewind(file);
-    const size_t length = std::fread(text, 1, sizeof text, file);
-    std::fclose(file);
-    return std::string(text, length);
+    char text[256] = {};
+    std::FILE* file = projectionErrors = fmemopen(text, sizeof text, "w");
+    f(), std::fclose(file), projectionErrors = stdout;
+    return text;
 }
 
 struct Row {
