@@ -2,10 +2,9 @@
 // first swap's time on request.
 #include "app/game_frames.h"
 
-#include <chrono>
-#include <cstdio>
 #include <cstdlib>
 
+#include "app/first_swap.h"
 #include "model/sound_cue.h"
 #include "render/scene.h"
 
@@ -17,12 +16,7 @@ int firstFrameCue = 0;
 
 void reportFirstSwapIfAsked() {
     const char* asked = std::getenv("ZANDOK_FIRST_SWAP_EXIT");
-    if (!asked || !*asked) return;
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    std::fprintf(
-        stderr, "first swap %lld\n",
-        static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
-    std::exit(0);
+    if (asked && *asked) reportFirstSwapAndExit();
 }
 
 }  // namespace

@@ -20,13 +20,13 @@ int main(int argc, char** argv) {
     const StartOptions options = readStartOptions(argc, argv);
     switch (options.mode) {
         case StartOptions::Help:
-            std::fputs(usageText("zandok").c_str(), stdout);
+            std::fputs(usageText, stdout);
             return 0;
         case StartOptions::Version:
             std::puts("zandok " ZANDOK_VERSION);
             return 0;
         case StartOptions::BadUsage:
-            std::fputs(usageText("zandok").c_str(), stderr);
+            std::fputs(usageText, stderr);
             return 2;
         default:
             break;

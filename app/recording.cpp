@@ -25,9 +25,8 @@ void stopRecording() {
     std::FILE* file = replayLog.file;
     replayLog.file = nullptr;
     replayLog.failed = true;
-    const bool cut = ftruncate(fileno(file), replayLog.length) == 0;
+    (void)!ftruncate(fileno(file), replayLog.length);  // nothing more can be done for this file
     std::fclose(file);
-    (void)cut;  // nothing more can be done for this file
     showUrgentMessage("Recording stopped: the recording cannot be written", 8);
 }
 

@@ -73,21 +73,15 @@ StartOptions readStartOptions(int argc, char** argv) {
     return options;
 }
 
-std::string usageText(const char* program) {
-    return std::string("usage: ") + program +
-           " [--data-dir] [EYE_X EYE_Y EYE_Z TARGET_X TARGET_Y TARGET_Z UP_X UP_Y UP_Z]\n"
-           "       " +
-           program +
-           " --timedemo FILE\n"
-           "       " +
-           program +
-           " --help | --version\n"
-           "Plays 3D Zandok. Nine numbers place the camera (the first three, as whole\n"
-           "numbers, also the light). Every game is recorded into output.txt in the\n"
-           "current folder; --data-dir plays in $XDG_DATA_HOME/zandok instead.\n"
-           "--timedemo plays the recorded game FILE as fast as frames come, silently,\n"
-           "and prints frames, seconds and frames per second.\n";
-}
+const char usageText[] =
+    "usage: zandok [--data-dir] [EYE_X EYE_Y EYE_Z TARGET_X TARGET_Y TARGET_Z UP_X UP_Y UP_Z]\n"
+    "       zandok --timedemo FILE\n"
+    "       zandok --help | --version\n"
+    "Plays 3D Zandok. Nine numbers place the camera (the first three, as whole\n"
+    "numbers, also the light). Every game is recorded into output.txt in the\n"
+    "current folder; --data-dir plays in $XDG_DATA_HOME/zandok instead.\n"
+    "--timedemo plays the recorded game FILE as fast as frames come, silently,\n"
+    "and prints frames, seconds and frames per second.\n";
 
 std::string dataFolderPath() {
     const char* dataHome = std::getenv("XDG_DATA_HOME");

@@ -19,7 +19,7 @@ struct StartOptions {
 
 StartOptions readStartOptions(int argc, char** argv);
 // The usage text of --help, and of a misused option.
-std::string usageText(const char* program);
+extern const char usageText[];
 // $XDG_DATA_HOME/zandok, or ~/.local/share/zandok; empty when neither is known.
 std::string dataFolderPath();
 // Creates the data folder when missing and makes it the current folder;

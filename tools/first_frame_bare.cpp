@@ -2,12 +2,10 @@
 // RGB with depth), the yardstick of tools/first_frame.sh: at its first buffer
 // swap it prints "first swap" and the wall clock in microseconds since the
 // epoch on standard error, as the game does with ZANDOK_FIRST_SWAP_EXIT, and
-// ends.
+// ends. It shares only app/first_swap.h with the game.
 #include <GL/freeglut.h>
 
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
+#include "app/first_swap.h"
 
 namespace {
 
@@ -15,11 +13,7 @@ void display() {
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glutSwapBuffers();
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    std::fprintf(
-        stderr, "first swap %lld\n",
-        static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
-    std::exit(0);
+    reportFirstSwapAndExit();
 }
 
 }  // namespace
