@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "app/sound_clips.h"
+#include "app/sound_quiet.h"
 #include "model/seams.h"
 #include "model/sound_cue.h"
 
@@ -93,7 +94,11 @@ void atExit() { shutdownSoundBackend(); }
 bool openDevice() {
     // Audio only, and no signal handlers: Ctrl+C and kill still end the game.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    quietSoundLibrary();
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        sayNoSound(SDL_GetError());
+        return false;
+    }
 
     SDL_AudioSpec want{};
     want.freq = 44100;
@@ -105,6 +110,7 @@ bool openDevice() {
                                  SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_FORMAT_CHANGE |
                                      SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
     if (device == 0) {
+        sayNoSound(SDL_GetError());
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }

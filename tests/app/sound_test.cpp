@@ -1,7 +1,9 @@
 // The SDL player of the sound cues under SDL's dummy and disk drivers and
 // with no driver at all; the device opens on the player's own thread.
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -70,14 +72,32 @@ TEST(SoundPlayer, OpensAtTheFirstCueAndConvertsEveryClipWhole) {
     EXPECT_TRUE(quietWithin(2000));
 }
 
-TEST(SoundPlayer, WithoutAnyDeviceCuesAreSkippedAndTheFailureRemembered) {
-    freshPlayer("no_such_audio_driver");
-    for (const CueRule& cue : cueRules) playCue(cue.id);
-    awaitSoundDevice();
-    EXPECT_EQ(soundDeviceState(), SoundFailed);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);  // no new attempt at a later cue
-    playCue(CueMove);
-    EXPECT_EQ(soundDeviceState(), SoundFailed);
+// Without a device (no driver; ALSA without a sound card) every cue is
+// skipped, the failure is remembered, and standard error has one line about
+// it, none of the library's own.
+TEST(SoundPlayer, WithoutAnyDeviceCuesAreSkippedTheFailureRememberedAndSaidOnce) {
+    for (const char* driver : {"no_such_audio_driver", "alsa"}) {
+        freshPlayer(driver);
+        const std::string log = testing_support::tempPath("stderr.txt");
+        std::fflush(stderr);
+        const int kept = dup(2), file = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ASSERT_EQ(dup2(file, 2), 2);
+        for (const CueRule& cue : cueRules) playCue(cue.id);
+        awaitSoundDevice();
+        std::fflush(stderr);
+        dup2(kept, 2);
+        close(file);
+        close(kept);
+        const std::string said = testing_support::readFile(log);
+        EXPECT_EQ(said.find("ALSA lib"), std::string::npos) << said;
+        if (soundDeviceState() == SoundOpen) continue;  // a machine with a sound card
+        EXPECT_EQ(soundDeviceState(), SoundFailed) << driver;
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+        EXPECT_NE(said.find("no sound device"), std::string::npos) << said;
+        setenv("SDL_AUDIODRIVER", "dummy", 1);  // no new attempt at a later cue
+        playCue(CueMove);
+        EXPECT_EQ(soundDeviceState(), SoundFailed);
+    }
 }
 
 // SDL's disk driver writes what the device plays to a file, silence included;
