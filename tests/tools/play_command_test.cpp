@@ -1,7 +1,8 @@
 // The README's first command, the way a player runs it: on a fresh copy of
 // the project's files (no .git, as an unpacked release), tools/play.sh
-// installs what is missing, builds the game and opens its window; "yes" at the quit prompt ends it with status 0, every program the
-// README names under build/ is there, and the build installs.
+// installs what is missing, builds the game and opens its window; "yes" at
+// the quit prompt ends it with status 0, every program the README names
+// under build/ is there, and the build installs.
 #include <filesystem>
 #include <regex>
 
@@ -9,7 +10,8 @@
 
 TEST_F(WindowTest, ThePlayCommandStartsTheGameFromAFreshCopy) {
     const std::string clone = tempPath("copy");
-    ASSERT_EQ(runCommand("rm -rf " + clone + " && mkdir " + clone + " && tar -C " ZANDOK_SOURCE_DIR
+    ASSERT_EQ(runCommand("rm -rf " + clone + " && mkdir " + clone +
+                         " && tar -C " ZANDOK_SOURCE_DIR
                          " --exclude=./.git --exclude='./build*' -cf - . | tar -C " +
                          clone + " -xf -")
                   .first,
