@@ -26,12 +26,13 @@ esac
 cache=${ZANDOK_FRESH_CACHE:-/var/cache/zandok-fresh}
 base=$cache/bookworm-minbase.tar
 root=$(mktemp -d /var/tmp/zandok-fresh.XXXXXX)
+log=$(mktemp /var/tmp/zandok-fresh-step.XXXXXX)
 user=player
 failed=0
 
 cleanup() {
   for m in dev/pts dev proc sys; do umount -l "$root/$m" 2> /dev/null; done
-  rm -rf --one-file-system "$root"
+  rm -rf --one-file-system "$root" "$log"
 }
 trap cleanup EXIT
 
@@ -40,13 +41,13 @@ trap cleanup EXIT
 step() {
   local name=$1 begun=$SECONDS status=0 verdict
   shift
-  "$@" > "$root/tmp/step.log" 2>&1 || status=$?
+  "$@" > "$log" 2>&1 || status=$?
   if [ "$status" -eq 0 ]; then
     verdict=as-expected
   else
     verdict=WRONG
     failed=1
-    tail -n 30 "$root/tmp/step.log" | sed 's/^/    | /'
+    tail -n 30 "$log" | sed 's/^/    | /'
   fi
   printf '%-58s status %3d  %5d s  %s\n' "$name" "$status" "$((SECONDS - begun))" "$verdict"
 }
