@@ -199,12 +199,12 @@ TEST_F(BestGamesTest, TwoProcessesKeepingGamesAtOnceLoseNothing) {
 
 TEST_F(BestGamesTest, AKillDuringTheWriteLeavesNoHalfWrittenGame) {
     const std::string big = times(longGame, 40, "");  // 690 kB
-    for (int round = 0; round < 20; ++round) {
+    for (int round = 0; round < 40; ++round) {
         const pid_t child = fork();
         if (child == 0) {
             for (int64_t t = 0;; ++t) writeKeptGame(folder, big, t);
         }
-        usleep(200 + 300 * round);
+        usleep(100 + 150 * round);
         kill(child, SIGKILL), waitpid(child, nullptr, 0);
     }
     ASSERT_FALSE(names().empty());
