@@ -142,7 +142,8 @@ bool readGame(const std::string& folder, const std::string& name, std::string& b
         return leftOut(folder, name, "is too large"), false;
     std::FILE* in = openRegularForReading(path);
     if (!in) return leftOut(folder, name, "cannot be read"), false;
-    bytes.resize(MaxReplayBytes + 1);
+    // One byte more than it says tells a file that grew past the limit.
+    bytes.resize(std::min(static_cast<std::size_t>(info.st_size), MaxReplayBytes) + 1);
     bytes.resize(std::fread(bytes.data(), 1, bytes.size(), in));
     const bool read = !std::ferror(in) && bytes.size() <= MaxReplayBytes;
     std::fclose(in);

@@ -17,10 +17,12 @@ TEST(ScoresCommand, PrintsTheTableOfAnEmptyANormalAndAHostileFolder) {
         std::ofstream(games + "/" + name, std::ios::binary) << text;
     };
     const std::string head = "rank  score  level  blocks  end date              file\n",
-                      best = "   1    570      4     240  2026-01-01 00:00:04Z  "
-                             "2026-01-01T00-00-04Z-7.txt\n",
-                      second = "   2     40      0      37  2026-01-01 00:00:05Z  "
-                               "2026-01-01T00-00-05Z-7.txt\n";
+                      best =
+                          "   1    570      4     240  2026-01-01 00:00:04Z  "
+                          "2026-01-01T00-00-04Z-7.txt\n",
+                      second =
+                          "   2     40      0      37  2026-01-01 00:00:05Z  "
+                          "2026-01-01T00-00-05Z-7.txt\n";
     // How the folder is made; the table printed.
     const std::pair<const char*, std::function<std::string()>> rows[] = {
         {"no folder", [&] { return "No games kept yet. Games are kept in " + games + "\n"; }},
