@@ -11,6 +11,7 @@
 #include <cfloat>
 #include <cstdint>
 
+#include "app/best_games_panel.h"
 #include "app/panel_redraw.h"
 #include "app/window_seam.h"
 
@@ -19,7 +20,7 @@ namespace {
 constexpr int panelX = 650;
 constexpr int panelY = 0;
 constexpr int panelWidth = 330;
-constexpr int panelHeight = 420;
+constexpr int panelHeight = 640;  // the best games below the Quit button
 constexpr float spinnerStep = 0.1f;
 constexpr float spinnerFastStep = 1.0f;
 
@@ -101,6 +102,7 @@ void drawControls() {
         ImGui::InputFloat(s.label, s.live, spinnerStep, spinnerFastStep, "%.2f");
     ImGui::PopItemWidth();
     if (ImGui::Button("Quit")) windowSeam.exitProcess(0);
+    drawBestGamesSection();
     ImGui::End();
 }
 
@@ -152,6 +154,7 @@ void createControlPanel() {
 
 void syncControlPanel() {
     if (!panelWindow) return;
+    if (pollBestGames()) redraw.input();
     const ImGuiIO& io = ImGui::GetIO();
     const bool held = io.MouseDown[0] || io.MouseDown[1] || io.MouseDown[2];
     if (redraw.due(held)) glutPostWindowRedisplay(panelWindow);

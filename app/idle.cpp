@@ -2,6 +2,7 @@
 // of the wall clock; playback advances one token per pass.
 #include "app/idle.h"
 
+#include "app/keep_game.h"
 #include "app/playback.h"
 #include "app/window_seam.h"
 #include "model/game_state.h"
@@ -24,5 +25,6 @@ void onIdle() {
             }
         }
     }
+    if (!gameState.gameRunning) keepGameBeingLeft();  // lost, won, or a playback over
     windowSeam.redisplay();
 }

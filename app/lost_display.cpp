@@ -13,6 +13,7 @@
 
 #include <csignal>
 
+#include "app/keep_game.h"
 #include "app/recording.h"
 
 namespace {
@@ -27,7 +28,8 @@ int windowCount = 0;
 [[noreturn]] void endForLostDisplay() {
     static const char message[] = "zandok: the display or a window is gone\n";
     (void)!write(2, message, sizeof message - 1);
-    closeRecording();  // a playback's copy not yet kept goes too
+    keepGameBeingLeft();  // exit's handlers do not run here
+    closeRecording();     // a playback's copy not yet kept goes too
     _exit(1);
 }
 

@@ -4,12 +4,17 @@
 
 #include <cstdio>
 
+#include "app/best_games.h"
+#include "app/best_games_panel.h"
 #include "app/control_panel.h"
 #include "app/game_frames.h"
 #include "app/idle.h"
+#include "app/keep_game.h"
 #include "app/lost_display.h"
 #include "app/platform_glut.h"
+#include "app/quit_signals.h"
 #include "app/recording.h"
+#include "app/scores_command.h"
 #include "app/sound_sdl.h"
 #include "app/startup.h"
 #include "app/timedemo.h"
@@ -28,6 +33,10 @@ int main(int argc, char** argv) {
         case StartOptions::BadUsage:
             std::fputs(usageText, stderr);
             return 2;
+        case StartOptions::Scores:
+            return printScores();
+        case StartOptions::TidyGames:
+            return tidyGames();
         default:
             break;
     }
@@ -35,7 +44,11 @@ int main(int argc, char** argv) {
     // The timedemo plays silently and records nothing.
     const bool timedemo = options.mode == StartOptions::Timedemo;
     if (timedemo && !loadTimedemo(options.timedemoFile)) return 1;
-    if (!timedemo) installSoundBackend();
+    if (!timedemo) {
+        installSoundBackend();
+        startKeepingGames(keptGamesFolder());
+        gameKeeping.afterKeep = refreshBestGames;
+    }
     installWindowSeam();
 
     postGreeting();
@@ -43,6 +56,7 @@ int main(int argc, char** argv) {
     applyCommandLine(glutArgc, options.argv);
     glutInit(&glutArgc, options.argv);
     watchForLostDisplay();
+    if (!timedemo) quitOnSignals();
     // Closing a window ends the process through exit, as the quit paths do.
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_EXIT);
 

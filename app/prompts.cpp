@@ -46,11 +46,7 @@ void saveEnter() {
 void loadEnter() {
     const std::string name = takeTyped();
     inputState.enteringLoadName = 0;
-    if (!loadReplay(name)) {
-        showUrgentMessage("File cannot be read", 5);
-        return;
-    }
-    beginReplay();
+    playRecordedGame(name);
 }
 
 void nameEscape(int32_t* open) {
@@ -88,6 +84,14 @@ const Prompt prompts[] = {
 };
 
 }  // namespace
+
+void playRecordedGame(const std::string& name) {
+    if (!loadReplay(name)) {
+        showUrgentMessage("File cannot be read", 5);
+        return;
+    }
+    beginReplay();
+}
 
 bool promptKey(unsigned char key) {
     for (const Prompt& p : prompts) {

@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 
+#include "app/game_words.h"
 #include "app/regular_file.h"
 #include "model/block.h"
 #include "model/message_line.h"
@@ -42,6 +43,7 @@ bool writeChecked(const char* bytes, std::size_t count) {
 
 void appendToken(const char* bytes, std::size_t count) {
     if (!replayLog.shadowPath.empty() && !replayLog.fromPlayback) keepPlaybackRecording();
+    noteGameWord(bytes, count, replayLog.fromPlayback);
     writeChecked(bytes, count);
 }
 
@@ -73,10 +75,8 @@ bool openRecordingFile(const std::string& path) {
 }
 
 void startRecording() {
-    if (openRecordingFile("output.txt"))
-        writeReplayHeader();
-    else
-        sayRecordingIsOff();
+    if (!openRecordingFile("output.txt")) sayRecordingIsOff();
+    writeReplayHeader();  // the game's words begin here, written or not
 }
 
 void openRecording(const std::string& name) {
@@ -91,12 +91,14 @@ bool closeRecording() {
 }
 
 void restartRecording(const char token[TokenLength]) {
+    noteGameStart(token, TokenLength);
     if (cutRecording()) writeChecked(token, TokenLength);
 }
 
 void writeReplayHeader() {
     char header[16];
     const int length = formatKindToken(header, "INI", fallingBlock.kind);
+    noteGameStart(header, static_cast<std::size_t>(length));
     if (cutRecording()) writeChecked(header, static_cast<std::size_t>(length));
 }
 

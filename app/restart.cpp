@@ -1,7 +1,9 @@
 // The restart sequence, and the program's whole start state.
 #include "app/restart.h"
 
+#include "app/game_words.h"
 #include "app/input_state.h"
+#include "app/keep_game.h"
 #include "app/recording.h"
 #include "app/replay_source.h"
 #include "app/window_seam.h"
@@ -13,6 +15,7 @@
 #include "suggest/placement_search.h"
 
 void restartGame() {
+    keepGameBeingLeft();  // p, the two name prompts and Watch all leave the game here
     playCue(CueRestart);
 
     viewSettings.angleX = viewSettings.angleY = viewSettings.angleZ = 0;
@@ -48,4 +51,5 @@ void resetShell() {
     windowSeam = {};
     closeReplay();
     closeRecording();
+    gameWords = {};
 }

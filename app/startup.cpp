@@ -69,6 +69,10 @@ StartOptions readStartOptions(int argc, char** argv) {
         options.mode = count == 2 ? StartOptions::Version : StartOptions::BadUsage;
     else if (count > 1 && std::strcmp(args[1], "--timedemo") == 0)
         options.mode = count == 3 ? StartOptions::Timedemo : StartOptions::BadUsage;
+    else if (count > 1 && std::strcmp(args[1], "--scores") == 0)
+        options.mode = count == 2 ? StartOptions::Scores : StartOptions::BadUsage;
+    else if (count > 1 && std::strcmp(args[1], "--tidy-games") == 0)
+        options.mode = count == 2 ? StartOptions::TidyGames : StartOptions::BadUsage;
     if (options.mode == StartOptions::Timedemo) options.timedemoFile = args[2];
     return options;
 }
@@ -76,12 +80,17 @@ StartOptions readStartOptions(int argc, char** argv) {
 const char usageText[] =
     "usage: zandok [--data-dir] [EYE_X EYE_Y EYE_Z TARGET_X TARGET_Y TARGET_Z UP_X UP_Y UP_Z]\n"
     "       zandok --timedemo FILE\n"
+    "       zandok --scores | --tidy-games\n"
     "       zandok --help | --version\n"
     "Plays 3D Zandok. Nine numbers place the camera (the first three, as whole\n"
     "numbers, also the light). Every game is recorded into output.txt in the\n"
     "current folder; --data-dir plays in $XDG_DATA_HOME/zandok instead.\n"
     "--timedemo plays the recorded game FILE as fast as frames come, silently,\n"
-    "and prints frames, seconds and frames per second.\n";
+    "and prints frames, seconds and frames per second.\n"
+    "Every game that scores is kept in $XDG_DATA_HOME/zandok/games (or\n"
+    "~/.local/share/zandok/games): --scores prints the best games, proven by\n"
+    "replaying them, without a window; --tidy-games keeps only the 10 best and\n"
+    "the 20 most recent (the game does it after keeping a game).\n";
 
 std::string dataFolderPath() {
     const char* dataHome = std::getenv("XDG_DATA_HOME");

@@ -7,7 +7,7 @@
 // What the command line asks for. Any list of arguments that is not one of
 // the options is the game's own: nine numbers place the camera.
 struct StartOptions {
-    enum Mode { Play, Help, Version, Timedemo, BadUsage };
+    enum Mode { Play, Help, Version, Timedemo, Scores, TidyGames, BadUsage };
     Mode mode = Play;
     std::string timedemoFile;
     // Start in the per-user data folder (as the desktop entry does).

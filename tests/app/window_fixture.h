@@ -52,6 +52,7 @@ protected:
 
     void SetUp() override {
         if (!useVirtualDisplay()) GTEST_SKIP() << "Xvfb cannot be started";
+        setenv("XDG_DATA_HOME", tempPath("data").c_str(), 1);  // kept games go there
     }
     // Starts the game with these arguments in a fresh folder; both windows
     // are found by their exact titles, and the panel is drawn.
