@@ -74,7 +74,7 @@ mount --rbind /sys "$root/sys"
 mount --bind /dev "$root/dev"
 mount --bind /dev/pts "$root/dev/pts"
 
-in_root() { chroot "$root" /usr/bin/env -i PATH=/usr/local/bin:/usr/bin:/bin HOME=/root "$@"; }
+in_root() { chroot "$root" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin HOME=/root "$@"; }
 as_user() {
   local dir=$1
   shift
@@ -87,6 +87,7 @@ add_user() {
     echo "$user ALL=(ALL) NOPASSWD: ALL" > "$root/etc/sudoers.d/$user"
 }
 step "a user with sudo" add_user
+[ $failed -eq 0 ] || exit 1
 
 # The project twice, owned by the user.
 copies=()
