@@ -12,6 +12,8 @@ enum BlockKind : int16_t { bar = 0, b4 = 1, base3 = 2, slab = 3, lh = 4, rh = 5,
 
 constexpr int KindCount = 7;
 constexpr int MaxModes = 12;
+// The number of modes (orientations) of each kind.
+constexpr int32_t kindModeCounts[KindCount] = {3, 1, 12, 3, 12, 12, 8};
 constexpr int MaxBlockCells = 16;
 
 struct CellOffset {

@@ -1,19 +1,21 @@
 // The shape table: the cell offsets (dx, dy, dz) of every kind and mode from
 // the block's anchor, y upwards. The anchor itself is not always a cell.
+#include <iterator>
+
 #include "model/block.h"
 
 // clang-format off
-const KindInfo kindTable[KindCount] = {
-    {"bar", 3, 2, 1, {
+constexpr KindInfo kindTable[] = {
+    {"bar", kindModeCounts[bar], 2, 1, {
         {4, {{0, 0, 0}, {0, 0, 1}, {0, 0, 2}, {0, 0, 3}}},
         {4, {{0, 0, 0}, {0, -1, 0}, {0, -2, 0}, {0, -3, 0}}},
         {4, {{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {3, 0, 0}}},
     }},
-    {"b4", 1, 3, 1, {
+    {"b4", kindModeCounts[b4], 3, 1, {
         {8, {{0, -1, 0}, {0, -1, 1}, {0, 0, 0}, {0, 0, 1},
              {1, -1, 0}, {1, -1, 1}, {1, 0, 0}, {1, 0, 1}}},
     }},
-    {"base3", 12, 4, 1, {
+    {"base3", kindModeCounts[base3], 4, 1, {
         {4, {{0, 0, 0}, {-1, 0, 0}, {1, 0, 0}, {0, -1, 0}}},
         {4, {{0, 0, 0}, {-1, 0, 0}, {1, 0, 0}, {0, 0, 1}}},
         {4, {{0, 1, 0}, {-1, 0, 0}, {1, 0, 0}, {0, 0, 0}}},
@@ -27,7 +29,7 @@ const KindInfo kindTable[KindCount] = {
         {4, {{0, 0, -1}, {0, 0, 1}, {0, -1, 0}, {0, 0, 0}}},
         {4, {{0, 0, -1}, {0, 0, 1}, {0, 0, 0}, {0, 1, 0}}},
     }},
-    {"slab", 3, 5, 2, {
+    {"slab", kindModeCounts[slab], 5, 2, {
         {16, {{0, -1, 0}, {0, -1, 1}, {0, -1, 2}, {0, -1, 3}, {0, 0, 0}, {0, 0, 1}, {0, 0, 2}, {0, 0, 3},
               {1, -1, 0}, {1, -1, 1}, {1, -1, 2}, {1, -1, 3}, {1, 0, 0}, {1, 0, 1}, {1, 0, 2}, {1, 0, 3}}},
         {16, {{0, -1, 0}, {0, -1, 1}, {0, 0, 0}, {0, 0, 1}, {1, -1, 0}, {1, -1, 1}, {1, 0, 0}, {1, 0, 1},
@@ -35,7 +37,7 @@ const KindInfo kindTable[KindCount] = {
         {16, {{0, -3, 0}, {0, -3, 1}, {0, -2, 0}, {0, -2, 1}, {0, -1, 0}, {0, -1, 1}, {0, 0, 0}, {0, 0, 1},
               {1, -3, 0}, {1, -3, 1}, {1, -2, 0}, {1, -2, 1}, {1, -1, 0}, {1, -1, 1}, {1, 0, 0}, {1, 0, 1}}},
     }},
-    {"lh", 12, 6, 1, {
+    {"lh", kindModeCounts[lh], 6, 1, {
         {4, {{0, 0, 0}, {0, 0, 1}, {0, 0, 2}, {1, 0, 2}}},
         {4, {{0, 0, 0}, {0, -1, 0}, {0, -2, 0}, {1, -2, 0}}},
         {4, {{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {2, 1, 0}}},
@@ -49,7 +51,7 @@ const KindInfo kindTable[KindCount] = {
         {4, {{0, 0, 1}, {0, 1, 1}, {0, 2, 1}, {0, 0, 0}}},
         {4, {{0, 0, 0}, {0, 1, 0}, {0, 2, 0}, {0, 2, 1}}},
     }},
-    {"rh", 12, 7, 1, {
+    {"rh", kindModeCounts[rh], 7, 1, {
         {4, {{0, 0, 0}, {0, 0, 1}, {0, 0, 2}, {-1, 0, 2}}},
         {4, {{0, 0, 0}, {0, -1, 0}, {0, -2, 0}, {-1, -2, 0}}},
         {4, {{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {2, -1, 0}}},
@@ -63,7 +65,7 @@ const KindInfo kindTable[KindCount] = {
         {4, {{0, 0, 0}, {0, -1, 0}, {0, -2, 0}, {0, -2, 1}}},
         {4, {{0, 0, 0}, {0, -1, 0}, {0, -2, 0}, {0, 0, -1}}},
     }},
-    {"zblk", 8, 1, 2, {
+    {"zblk", kindModeCounts[zblk], 1, 2, {
         {4, {{0, 0, 0}, {0, 0, 1}, {0, -1, 1}, {0, -1, 2}}},
         {4, {{0, 0, 0}, {0, 0, 1}, {0, 1, 1}, {0, -1, 0}}},
         {4, {{0, 0, 0}, {0, 1, 0}, {0, 0, 1}, {0, -1, 1}}},
@@ -75,6 +77,17 @@ const KindInfo kindTable[KindCount] = {
     }},
 };
 // clang-format on
+
+static_assert(std::size(kindTable) == KindCount, "one row per kind");
+
+// Every kind has a shape for each of its modes and none beyond them.
+constexpr bool modesAgree() {
+    for (const KindInfo& kind : kindTable)
+        for (int mode = 0; mode < MaxModes; ++mode)
+            if ((mode < kind.modeCount) != (kind.modes[mode].count > 0)) return false;
+    return true;
+}
+static_assert(modesAgree(), "a kind's mode count and its shapes disagree");
 
 const ModeShape* shapeOf(int kind, int mode) {
     if (!validKind(kind) || mode < 0 || mode >= kindTable[kind].modeCount) return nullptr;

@@ -25,16 +25,11 @@ struct GameState {
     int64_t nextFallTime = 0;
 
     void addScore(int32_t n) { score += n; }
-    int32_t getScore() const { return score; }
-    void setScore(int32_t n) { score = n; }
     void addLevel(int32_t n) { level += n; }
-    int32_t getLevel() const { return level; }
+    // Seconds between two gravity steps: 6 at level 0, 1 at level 5.
     int32_t fallInterval() const { return 6 - level; }
     void addLayers(int32_t n) { layerCount += n; }
-    int32_t getLayers() const { return layerCount; }
-    void setLayers(int32_t n) { layerCount = n; }
     void addCheats(int32_t n) { cheatsLeft += n; }
-    int32_t getCheats() const { return cheatsLeft; }
     void useCheat() { cheatsLeft -= 1; }
     // Score, level, layers and cheats back to their start values.
     void resetCounters();

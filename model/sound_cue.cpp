@@ -1,10 +1,12 @@
 // When each cue plays: most only with sound on, a few always.
 #include "model/sound_cue.h"
 
+#include <iterator>
+
 #include "model/game_state.h"
 #include "model/seams.h"
 
-const CueRule cueRules[SoundCueCount] = {
+constexpr CueRule cueRules[] = {
     {CueLand, PlaysWhen::SoundOnAndRunning},
     {CueCheat, PlaysWhen::SoundOn},
     {CueWin, PlaysWhen::SoundOn},
@@ -20,6 +22,8 @@ const CueRule cueRules[SoundCueCount] = {
     {CueHints, PlaysWhen::Always},
     {CueStart, PlaysWhen::Always},
 };
+
+static_assert(std::size(cueRules) == SoundCueCount, "one rule per cue");
 
 namespace {
 bool mayPlay(PlaysWhen when) {

@@ -227,7 +227,11 @@ void applyViewTransform() {
     applyRotation(static_cast<float>(viewSettings.angleZ), 0, 0, 1);
 
     applyScale(WellScale, WellScale, WellScale);
-    applyTranslation(-2, -10, -3);
+    // The well's centre, half its size along each axis, to the origin: the
+    // view turns about it and the camera looks at it.
+    float centre[3];
+    for (int i = 0; i < 3; ++i) centre[i] = static_cast<float>(wellSize[i]) / 2;
+    applyTranslation(-centre[0], -centre[1], -centre[2]);
 }
 
 void reshapeView(int width, int height) {

@@ -12,18 +12,9 @@
 // writes its own elements, and returns the buffer: it stays valid only
 // until the next builder call, so pass it straight to the GL.
 struct MatrixBuilder {
-    enum Kind {
-        Identity = 0,
-        Scaling = 1,
-        Translation = 2,
-        RotationX = 3,
-        RotationY = 4,
-        RotationZ = 5
-    };
-
     float* m;
 
-    MatrixBuilder(int kind, int a, int b, int c);
+    MatrixBuilder();
     ~MatrixBuilder();
     MatrixBuilder(const MatrixBuilder&) = delete;
     MatrixBuilder& operator=(const MatrixBuilder&) = delete;

@@ -8,29 +8,7 @@ namespace {
 constexpr float DegreesToRadians = 0.017453292f;
 }  // namespace
 
-MatrixBuilder::MatrixBuilder(int kind, int a, int b, int c) : m(new float[16]) {
-    const float fa = static_cast<float>(a), fb = static_cast<float>(b), fc = static_cast<float>(c);
-    switch (kind) {
-        case Scaling:
-            scaling(fa, fb, fc);
-            break;
-        case Translation:
-            translation(fa, fb, fc);
-            break;
-        case RotationX:
-            rotationX(fa);
-            break;
-        case RotationY:
-            rotationY(fa);
-            break;
-        case RotationZ:
-            rotationZ(fa);
-            break;
-        default:
-            identity();
-            break;
-    }
-}
+MatrixBuilder::MatrixBuilder() : m(new float[16]) { identity(); }
 
 MatrixBuilder::~MatrixBuilder() { delete[] m; }
 
@@ -72,4 +50,4 @@ float* MatrixBuilder::rotationZ(float degrees) {
     return m;
 }
 
-MatrixBuilder matrixBuilder(MatrixBuilder::Identity, 0, 0, 0);
+MatrixBuilder matrixBuilder;

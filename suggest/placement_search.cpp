@@ -98,20 +98,6 @@ bool leavesGap(const TrialShape& s, int32_t x, int32_t y, int32_t z) {
     return false;
 }
 
-// The trial board as a trial-by-trial search leaves it: the copy, with the
-// last trial's cells settled on it when that trial fitted.
-void leaveLastTrialBoard(int kind, int32_t startY) {
-    std::copy_n(baseWell.cells.get(), WellCells, searchWell.cells.get());
-    if (!validKind(kind)) return;
-    const int16_t mode = static_cast<int16_t>(kindTable[kind].modeCount - 1);
-    const TrialShape& s = trialShape(kind, mode);
-    const int32_t x = WellWidth - 1, z = WellDepth - 1;
-    int32_t y = 0;
-    if (!fall(s, x, startY, z, y)) return;
-    for (int i = 0; i < s.count; ++i)
-        searchWell.setCell(x + s.cells[i].dx, y + s.cells[i].dy, z + s.cells[i].dz, SettledCube);
-}
-
 void search(int32_t startY) {
     Block& block = fallingBlock;
     KeptPlacement& kept = keptPlacement;
@@ -132,7 +118,6 @@ void search(int32_t startY) {
                 if (!fall(s, x, startY, z, y) || leavesGap(s, x, y, z)) continue;
                 if (y < kept.bestY) kept = {x, y, z, mode};
             }
-    leaveLastTrialBoard(kind, startY);
 }
 
 }  // namespace

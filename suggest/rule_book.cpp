@@ -30,19 +30,11 @@ struct PaddedStack {
 
 void padStack(const Well& stack, PaddedStack& out) {
     std::memset(out.cells, 1, sizeof out.cells);
-    const bool wellSized =
-        stack.width == WellWidth && stack.height == WellHeight && stack.depth == WellDepth;
     for (int z = 0; z < WellDepth; ++z)
         for (int y = 0; y < WellHeight; ++y) {
             uint8_t* to = out.cells + padIndex(0, y, z);
-            if (wellSized) {
-                const int32_t* from = stack.cells.get() + stack.index(0, y, z);
-                for (int x = 0; x < WellWidth; ++x) to[x] = from[x] != EmptyCell;
-            } else {
-                for (int x = 0; x < WellWidth; ++x)
-                    to[x] =
-                        !stack.inside(x, y, z) || stack.cells[stack.index(x, y, z)] != EmptyCell;
-            }
+            const int32_t* from = stack.cells.get() + stack.index(0, y, z);
+            for (int x = 0; x < WellWidth; ++x) to[x] = from[x] != EmptyCell;
         }
 }
 
@@ -173,12 +165,6 @@ bool ruleAccepts(const SuggestionRule& rule, const Well& stack, int x, int y, in
     return accepts(r, padded.cells + padIndex(x, y, z));
 }
 
-bool ruleScan(const SuggestionRule& rule, const Well& stack, int& x, int& y, int& z) {
-    PaddedStack padded;
-    padStack(stack, padded);
-    return scan(compile(rule), padded, x, y, z);
-}
-
 void runRuleBook() {
     const int i = ruleIndex(fallingBlock.kind, fallingBlock.mode);
     if (i < 0) return;
@@ -194,6 +180,9 @@ void runRuleBook() {
     }
     for (const RuleCell& c : rule.shape)
         displayWell.setCell(x + c.dx, y + c.dy, z + c.dz, family.colour);
-    std::snprintf(hintText, HintTextSize, "Suggestion: x=%d; y=%d; z=%d (%s-%d).", x, y, z,
+    // Written whole first: the compiler cannot see that it always fits.
+    char found[96];
+    std::snprintf(found, sizeof found, "Suggestion: x=%d; y=%d; z=%d (%s-%d).", x, y, z,
                   family.label, rule.mode);
+    std::snprintf(hintText, HintTextSize, "%.59s", found);
 }

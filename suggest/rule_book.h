@@ -23,5 +23,3 @@ const SuggestionRule* ruleFor(int kind, int mode);
 // Whether the rule takes the corner (x, y, z) on the given stack; false for
 // a corner where the shape does not lie wholly inside the well.
 bool ruleAccepts(const SuggestionRule& rule, const Well& stack, int x, int y, int z);
-// The first corner the rule takes, scanning x, then y, then z upwards.
-bool ruleScan(const SuggestionRule& rule, const Well& stack, int& x, int& y, int& z);

@@ -1,8 +1,10 @@
-// The 48 suggestion rules, one row each: kind, mode, shape cells, support,
+// The suggestion rules, one row each: kind, mode, shape cells, support,
 // support cells not needed, further filled cells, further free cells, and the
 // groups of the rules that accept one of several neighbourhoods. Offsets are
 // (dx, dy, dz) from the corner of the shape, y upwards.
 #include "suggest/rule_table.h"
+
+#include <iterator>
 
 namespace {
 constexpr Support Under = Support::Under;
@@ -12,11 +14,11 @@ constexpr GroupTest AnyFilled = GroupTest::AnyFilled;
 }  // namespace
 
 // clang-format off
-constinit const HintFamily hintFamilies[KindCount] = {
+constexpr HintFamily hintFamilies[] = {
     {"bar", 5}, {"b4", 6}, {"base3", 6}, {nullptr, 0}, {"lh", 2}, {"rh", 3}, {"zblk", 4},
 };
 
-constinit const SuggestionRule suggestionRules[SuggestionRuleCount] = {
+constexpr SuggestionRule suggestionRules[] = {
     // bar lying along z: both ends closed, or a whole side against it.
     {bar, 0, {{0,0,0}, {0,0,1}, {0,0,2}, {0,0,3}}, Under, {}, {}, {},
         {AllFilled, 1, {{{0,0,-1}, {0,0,4}},
@@ -95,3 +97,21 @@ constinit const SuggestionRule suggestionRules[SuggestionRuleCount] = {
     {zblk, 7, {{0,0,0}, {1,0,0}, {1,1,0}, {2,1,0}}, Under, {}, {}, {}, {}},
 };
 // clang-format on
+
+static_assert(std::size(hintFamilies) == KindCount, "one family per kind");
+static_assert(std::size(suggestionRules) == SuggestionRuleCount, "the rule count is kept by hand");
+
+// One rule for every mode of every kind with a label, and no other.
+constexpr bool rulesCoverTheModes() {
+    int modes = 0;
+    for (int kind = 0; kind < KindCount; ++kind)
+        if (hintFamilies[kind].label) modes += kindModeCounts[kind];
+    if (modes != SuggestionRuleCount) return false;
+    for (const SuggestionRule& rule : suggestionRules) {
+        if (!hintFamilies[rule.kind].label || rule.mode >= kindModeCounts[rule.kind]) return false;
+        for (const SuggestionRule& other : suggestionRules)
+            if (&other != &rule && other.kind == rule.kind && other.mode == rule.mode) return false;
+    }
+    return true;
+}
+static_assert(rulesCoverTheModes(), "a rule for a mode that has none, or a mode without one");

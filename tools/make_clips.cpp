@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "model/sound_cue.h"
+
 namespace {
 
 constexpr double Pi = 3.14159265358979323846;
@@ -254,14 +256,22 @@ struct ClipPlan {
 };
 
 const ClipPlan plans[] = {
-    {104, 2, 44100, 1.17, landCue},       {107, 1, 22050, 3.23, cheatCue},
-    {108, 1, 22050, 2.83, winCue},        {109, 1, 22050, 2.58, gameOverCue},
-    {110, 1, 22050, 4.02, restartCue},    {111, 1, 22050, 3.19, levelUpCue},
-    {112, 1, 22050, 5.39, loadReplayCue}, {113, 2, 44100, 1.68, rotateCue},
-    {114, 1, 22050, 0.08, moveCue},       {115, 1, 22050, 3.44, pauseCue},
-    {116, 1, 22050, 5.46, saveReplayCue}, {117, 1, 22050, 2.06, viewCue},
-    {118, 1, 22050, 1.61, hintsCue},      {119, 1, 22050, 9.90, startCue},
+    {CueLand, 2, 44100, 1.17, landCue},
+    {CueCheat, 1, 22050, 3.23, cheatCue},
+    {CueWin, 1, 22050, 2.83, winCue},
+    {CueGameOver, 1, 22050, 2.58, gameOverCue},
+    {CueRestart, 1, 22050, 4.02, restartCue},
+    {CueLevelUp, 1, 22050, 3.19, levelUpCue},
+    {CueLoadReplay, 1, 22050, 5.39, loadReplayCue},
+    {CueRotate, 2, 44100, 1.68, rotateCue},
+    {CueMove, 1, 22050, 0.08, moveCue},
+    {CuePause, 1, 22050, 3.44, pauseCue},
+    {CueSaveReplay, 1, 22050, 5.46, saveReplayCue},
+    {CueView, 1, 22050, 2.06, viewCue},
+    {CueHints, 1, 22050, 1.61, hintsCue},
+    {CueStart, 1, 22050, 9.90, startCue},
 };
+static_assert(std::size(plans) == SoundCueCount, "one clip per cue");
 
 // ---- WAVE files ----
 

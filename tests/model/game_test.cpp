@@ -1,9 +1,8 @@
-// Gravity, landing, and the two ends of a game.
+// Gravity, landing, the two ends of a game, and the cheat, each case named.
 #include <gtest/gtest.h>
 
-#include <array>
-
 #include "model/block.h"
+#include "model/cheat.h"
 #include "model/game_step.h"
 #include "model/message_line.h"
 #include "model/sound_cue.h"
@@ -12,58 +11,193 @@
 using namespace testing_support;
 using Cues = std::vector<int>;
 
-// A bar lands on the floor at x, z 2..5, where layer 0 waits for it (with
-// some full layers above), after the next kind is drawn from a random value.
-TEST(GameTest, LandingClearsLayersAndEndsTheGameInALossOrAWin) {
-    const std::string over = times("Game Over. Press 'q' to quit or press 'p' to start over", 50) +
-                             "I feel so sorry, I will make sure you don't lose again|",
-                      won = times("Congratulations! You have won the game!", 20) +
-                            times("Press 'q' to quit or press 'p' to start over", 31),
-                      weee = times("weeeEee", 2) + times("", 49);
-    const Cues twoLevels = {CueLand, CueLevelUp, CueLevelUp, CueWin};
-    // x, level, layers, full layers above layer 0, the random value, a cube
-    // under the next bar's start, playing back; then status, kind, level,
-    // score, running, layer 0 still full, tokens, cues, the top cell of the
-    // next bar, and what the line shows in the next 51 seconds.
-    using Want =
-        std::tuple<StatusCode, int, int, int, int, bool, std::string, Cues, int, std::string>;
-    const std::pair<std::array<int, 7>, Want> rows[] = {
-        // The next kind is drawn at the old level (b4 at level 4, base3 at 5);
-        // level 5 does not win.
-        {{2, 4, 9, 0, 16, 0, 0},
-         {Landed, b4, 5, 10, 1, false, "CT 1", {CueLand, CueLevelUp}, 3, weee}},
-        // The new block overlaps: the game ends before any layer is cleared.
-        {{0, 0, 0, 0, 0, 1, 0},
-         {GameOver, bar, 0, 0, 0, true, "", {CueLand, CueGameOver}, 2, over}},
-        // Level 6 or more wins (cheat-filled layers go along); the new block
-        // stays in sight.
-        {{2, 5, 9, 0, 0, 0, 0},
-         {Landed, bar, 6, 10, 0, false, "CT 0", {CueLand, CueLevelUp, CueWin}, 2, won}},
-        {{2, 5, 9, 10, 0, 0, 0}, {Landed, bar, 7, 5760, 0, false, "CT 0", twoLevels, 2, won}},
-        // During playback no landing ends the game, starts a block or writes a
-        // token, and an ended game plays no landing cue.
-        {{0, 0, 0, 0, 0, 1, 1}, {Landed, bar, 0, 10, 0, false, "", {}, 0, weee}},
+namespace {
+
+// The urgent text, then every queued text, each followed by '|'.
+std::string texts() {
+    std::string s = messageLine.urgentShowing ? std::string(messageLine.urgentText) + "|" : "";
+    for (const auto& entry : messageLine.queue) s += std::string(entry.text) + "|";
+    return s;
+}
+
+}  // namespace
+
+TEST(GameTest, AStepFallsACellOrLandsAndStartsTheNextBlock) {
+    resetGame();
+    fallingBlock.y = 1, fallingBlock.build();
+    gameStep();
+    EXPECT_EQ(std::tuple(fallingBlock.y, getStatus(), recordedTokens), std::tuple(0, Ok, "drop"));
+    scriptRandom({45});  // a base3 next, at level 0
+    gameStep();          // the floor: it lands where it last fitted
+    EXPECT_EQ(std::tuple(getStatus(), recordedTokens, fallingBlock.kind, fallingBlock.y,
+                         settledWell.cell(2, 0, 5), texts()),
+              std::tuple(Landed, "dropCT 2", base3, 19, SettledCube, "weeeEee|"));
+}
+
+// A bar lands on the floor at x = 2, z 2..5, completing layer 0 (and the
+// full layers above, if any); the next kind comes from the random value.
+TEST(GameTest, ALandingClearsLayersAndEndsTheGameInALossOrAWin) {
+    const std::string over = "Game Over. Press 'q' to quit or press 'p' to start over|",
+                      won = "Congratulations! You have won the game!|";
+    struct Row {
+        const char* name;
+        int level, layers, fullAbove, random;
+        bool blocked, replay, running;
+        StatusCode status;
+        int kind, newLevel, score;
+        bool stillRunning;
+        const char* tokens;
+        Cues cues;
+        std::string texts;
     };
-    for (const auto& [in, want] : rows) {
-        const auto [x, level, layers, extraLayers, random, blocked, replay] = in;
+    const Row rows[] = {
+        {"the next kind is drawn at the level before the landing (b4 at 4, base3 at 5)",
+         4,
+         9,
+         0,
+         16,
+         false,
+         false,
+         true,
+         Landed,
+         b4,
+         5,
+         10,
+         true,
+         "CT 1",
+         {CueLand, CueLevelUp},
+         "weeeEee|"},
+        {"a new block over the stack ends the game before any layer is cleared",
+         0,
+         0,
+         0,
+         0,
+         true,
+         false,
+         true,
+         GameOver,
+         bar,
+         0,
+         0,
+         false,
+         "",
+         {CueLand, CueGameOver},
+         over + over + "I feel so sorry, I will make sure you don't lose again|"},
+        {"level 6 wins",
+         5,
+         9,
+         0,
+         0,
+         false,
+         false,
+         true,
+         Landed,
+         bar,
+         6,
+         10,
+         false,
+         "CT 0",
+         {CueLand, CueLevelUp, CueWin},
+         won + won + "Press 'q' to quit or press 'p' to start over|"},
+        {"a landing past level 6 wins too",
+         5,
+         9,
+         10,
+         0,
+         false,
+         false,
+         true,
+         Landed,
+         bar,
+         7,
+         5760,
+         false,
+         "CT 0",
+         {CueLand, CueLevelUp, CueLevelUp, CueWin},
+         won + won + "Press 'q' to quit or press 'p' to start over|"},
+        {"playback starts no block, writes nothing and never ends the game",
+         0,
+         0,
+         0,
+         0,
+         true,
+         true,
+         true,
+         Landed,
+         bar,
+         0,
+         10,
+         true,
+         "",
+         {CueLand},
+         "weeeEee|"},
+        {"an ended game lands without the landing cue",
+         0,
+         0,
+         0,
+         0,
+         false,
+         false,
+         false,
+         Landed,
+         bar,
+         0,
+         10,
+         false,
+         "CT 0",
+         {},
+         "weeeEee|"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
         resetGame();
-        gameState.level = level, gameState.layerCount = layers;
-        gameState.replayMode = replay, gameState.gameRunning = !replay;
-        for (int i = 0; i < 24 * (extraLayers + 1); ++i)
+        gameState.level = r.level, gameState.layerCount = r.layers;
+        gameState.replayMode = r.replay, gameState.gameRunning = r.running;
+        for (int i = 0; i < 24 * (r.fullAbove + 1); ++i)
             settledWell.setCell(i % 4, i / 24, i / 4 % 6, SettledCube);
-        for (int z = 2; z <= 5; ++z) settledWell.setCell(x, 0, z, 0);
-        if (blocked) fillSettled({{2, 19, 3}});
-        startKind(bar);
-        fallingBlock.x = x, fallingBlock.y = 0;
-        fallingBlock.build();
-        scriptRandom({random}), gameState.boardChanged = 0;
+        for (int z = 2; z <= 5; ++z) settledWell.setCell(2, 0, z, 0);
+        if (r.blocked) fillSettled({{2, 19, 3}});
+        fallingBlock.x = 2, fallingBlock.y = 0, fallingBlock.build();
+        scriptRandom({r.random}), gameState.boardChanged = 0;
         gameStep();
-        const std::string shown = frames(51);
         EXPECT_EQ(std::tuple(getStatus(), fallingBlock.kind, gameState.level, gameState.score,
-                             gameState.gameRunning, settledWell.isLayerFull(0), recordedTokens,
-                             playedCues, blockWell.cell(2, 19, 2), shown),
-                  want)
-            << x << " " << level << " " << extraLayers << " " << replay;
-        EXPECT_EQ(gameState.boardChanged, 1) << "a landing makes the kept placement stale";
+                             gameState.gameRunning != 0, recordedTokens, playedCues, texts()),
+                  std::tuple(r.status, r.kind, r.newLevel, r.score, r.stillRunning, r.tokens,
+                             r.cues, r.texts));
+        // Layer 0 goes unless the game was lost; the kept placement is stale.
+        EXPECT_EQ(std::tuple(settledWell.isLayerFull(0), gameState.boardChanged),
+                  std::tuple(r.status == GameOver, 1));
+    }
+}
+
+TEST(GameTest, TheCheatFillsOnePassWhileUsesAreLeft) {
+    struct Row {
+        const char* name;
+        int cheats, sound, running;
+        int cheatsAfter, cells;
+        const char* tokens;
+        const char* text;
+        Cues cues;
+    };
+    const char *omg = "OMG! You are such a cheater.  All holes are now filled",
+               *sorry = "Sorry, you cheated too much!";
+    const Row rows[] = {
+        {"a use fills under the top far corner", 1, 1, 1, 0, 2, "ngap", omg, {CueCheat}},
+        {"none left: only the refusal", 0, 1, 1, 0, 1, "", sorry, {CueCheat}},
+        {"silent with sound off", 5, 0, 1, 4, 2, "ngap", omg, {}},
+        {"also after the game has ended", 2, 1, 0, 1, 2, "ngap", omg, {CueCheat}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        resetGame();
+        gameState.cheatsLeft = r.cheats, gameState.soundOn = r.sound;
+        gameState.gameRunning = r.running;
+        fillSettled({{3, 19, 5}});
+        cheatCommand();
+        int cells = 0;
+        for (int i = 0; i < WellCells; ++i) cells += settledWell.cells[i] == SettledCube;
+        EXPECT_EQ(std::tuple(gameState.cheatsLeft, cells, recordedTokens,
+                             std::string(messageLine.urgentText), playedCues),
+                  std::tuple(r.cheatsAfter, r.cells, r.tokens, r.text, r.cues));
     }
 }

@@ -1,8 +1,11 @@
 // The well grid: storage, bounds, whole-well operations and layers.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <initializer_list>
 #include <numeric>
 
+#include "model/message_line.h"
 #include "model/sound_cue.h"
 #include "model/well.h"
 #include "tests/support/test_support.h"
@@ -83,4 +86,62 @@ TEST_F(WellTest, FullLayersScore) {
     EXPECT_EQ(std::tuple(gameState.score, settledWell.cell(0, 0, 0), settledWell.cell(3, 0, 5),
                          settledWell.cell(2, 17, 2), settledCount()),
               std::tuple(40, SettledCube, SettledCube, SettledCube, 3));
+}
+
+// The far corner and the top layer: a swapped width, height or depth, or a
+// bound one short, gives another answer.
+TEST_F(WellTest, LayersAtTheTopAndTheFarCorner) {
+    for (int y = 0; y < 20; ++y) fillLayers(y, y), settledWell.setCell(y % 4, y, y % 6, 0);
+    fillLayers(19, 19), fillLayers(6, 6);  // the top layer alone is full,
+    settledWell.setCell(3, 6, 5, 0);       // and layer 6 lacks only the far corner
+    EXPECT_EQ(std::tuple(settledWell.isLayerFull(19), settledWell.isLayerFull(6)),
+              std::tuple(true, false));
+    settledWell.clearFullLayers();
+    EXPECT_EQ(std::tuple(gameState.score, settledCount()), std::tuple(10, 480 - 19 - 24));
+    resetGame();
+    fillLayers(0, 0), fillSettled({{3, 19, 5}, {0, 19, 0}});
+    settledWell.removeLayer(0);
+    EXPECT_EQ(std::tuple(settledWell.cell(3, 18, 5), settledWell.cell(0, 18, 0),
+                         settledWell.cell(3, 19, 5), settledCount()),
+              std::tuple(SettledCube, SettledCube, 0, 2));
+}
+
+// One fill pass, and the gap test, on their own.
+TEST_F(WellTest, GapsAndFillPasses) {
+    struct Row {
+        const char* name;
+        std::initializer_list<std::array<int, 3>> cubes;
+        bool gap;
+        int passes, cells;
+        bool posted;  // by the last pass
+    };
+    const Row rows[] = {
+        {"an empty well: the space above the top is empty", {}, false, 1, 0, false},
+        {"columns from the floor: nothing new, no message",
+         {{0, 0, 0}, {0, 1, 0}, {1, 0, 3}},
+         false,
+         1,
+         3,
+         false},
+        {"a cube at the top far corner: one pass fills one cell", {{3, 19, 5}}, true, 1, 2, true},
+        {"a pass goes upwards, so it fills only one cell a column", {{1, 5, 2}}, true, 1, 2, true},
+        {"the deepest gap takes a pass a layer", {{3, 19, 5}}, true, 19, 20, true},
+        {"and then a pass finds nothing", {{3, 19, 5}}, true, 20, 20, false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        resetGame();
+        fillSettled(r.cubes);
+        EXPECT_EQ(settledWell.hasGap(), r.gap);
+        for (int pass = 1; pass < r.passes; ++pass) settledWell.fillGaps();
+        messageLine.queue.clear();
+        settledWell.fillGaps();
+        EXPECT_EQ(std::tuple(settledCount(), messageLine.queue.size()),
+                  std::tuple(r.cells, r.posted ? 1u : 0u));
+        if (r.posted) {
+            EXPECT_EQ(std::tuple(std::string(messageLine.queue.front().text),
+                                 messageLine.queue.front().seconds),
+                      std::tuple("Some holes are now filled!", 3));
+        }
+    }
 }

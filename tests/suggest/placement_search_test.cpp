@@ -108,14 +108,47 @@ TEST(PlacementSearchTest, AFreshSearchMatchesALiteralTrialByTrialSearch) {
             const int32_t startY = b.y;
             literal ? literalSearch() : placementSearch();
             moved += !literal && b.y != startY;
-            outcome[literal].assign(searchWell.cells.get(), searchWell.cells.get() + WellCells);
-            outcome[literal].insert(
-                outcome[literal].end(),
-                {b.x, b.y, b.z, b.mode, keptPlacement.bestX, keptPlacement.bestY,
-                 keptPlacement.bestZ, keptPlacement.bestMode,
-                 static_cast<int32_t>(messageLine.queue.size())});
+            outcome[literal] = {b.x,
+                                b.y,
+                                b.z,
+                                b.mode,
+                                keptPlacement.bestX,
+                                keptPlacement.bestY,
+                                keptPlacement.bestZ,
+                                keptPlacement.bestMode,
+                                static_cast<int32_t>(messageLine.queue.size())};
         }
         ASSERT_EQ(outcome[0], outcome[1]) << "seed " << seed;
     }
     EXPECT_GT(moved, 40);
+}
+
+// Fresh games whose only good place is at an edge of the well.
+TEST(PlacementSearchTest, PlacesAtTheEdgesOfTheWell) {
+    struct Row {
+        const char* name;
+        std::vector<std::array<int, 3>> holes;  // layer 0 is full but for these
+        std::array<int, 5> want;                // x, y, z, mode, hole messages
+    };
+    const Row rows[] = {
+        {"a gap 19 deep under the top far corner, closed on the copy", {}, {0, 0, 0, 0, 19}},
+        {"the only slot at x = 3", {{3, 0, 2}, {3, 0, 3}, {3, 0, 4}, {3, 0, 5}}, {3, 0, 2, 0, 0}},
+        {"the only slot at z = 5", {{0, 0, 5}, {1, 0, 5}, {2, 0, 5}, {3, 0, 5}}, {0, 0, 5, 2, 0}},
+        {"a hole on the floor left under the bar is a gap", {{0, 0, 0}}, {0, 1, 1, 0, 0}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        resetGame();
+        if (r.holes.empty()) {
+            fillSettled({{3, 19, 5}});
+        } else {
+            for (int i = 0; i < 24; ++i) fillSettled({{i % 4, 0, i / 4}});
+            for (const auto& [x, y, z] : r.holes) settledWell.setCell(x, y, z, 0);
+        }
+        placementSearch();
+        const Block& b = fallingBlock;
+        EXPECT_EQ(
+            (std::array<int, 5>{b.x, b.y, b.z, b.mode, static_cast<int>(messageLine.queue.size())}),
+            r.want);
+    }
 }
