@@ -11,7 +11,7 @@
 TEST_F(ShellTest, EveryCommandActsRecordsSoundsAndSpeaksByItsRules) {
     GameState& g = gameState;
     ViewSettings& v = viewSettings;
-    int32_t none = 0, *x = &fallingBlock.x, *y = &fallingBlock.y;
+    int32_t none = 0, *x = &fallingBlock.x, *y = &fallingBlock.y, *z = &fallingBlock.z;
     // Key; what it records and the urgent message it shows, for how many
     // seconds; its cue with sound on and off; a value it sets (or none), from
     // before to after; whether it needs a running game; the window calls.
@@ -19,6 +19,13 @@ TEST_F(ShellTest, EveryCommandActsRecordsSoundsAndSpeaksByItsRules) {
                      const char*>
         rows[] = {
             {'d', "incX", "", 0, CueMove, 0, x, 1, 2, true, "R"},
+            {'a', "decX", "", 0, CueMove, 0, x, 1, 0, true, "R"},
+            {'x', "incZ", "", 0, CueMove, 0, z, 1, 2, true, "R"},
+            {'w', "decZ", "", 0, CueMove, 0, z, 2, 1, true, "R"},
+            {'?', "",
+             "1: ViewO 2:ViewP 3:Grid 4:Wireframe 5:Sound 6: Cheat 7:Align 9:Load Replay 0:Save "
+             "Replay h: Hint",
+             10, 0, 0, &none, 0, 0, false, "R"},
             {'s', "incM", "", 0, CueRotate, 0, &none, 0, 0, true, "R"},
             {' ', "drop", "", 0, 0, 0, y, 10, 9, true, "R"},
             {'H', "HINT", "", 0, 0, 0, y, 10, 0, true, "R"},
@@ -152,30 +159,69 @@ TEST_F(ShellTest, MouseAndSpecialKeysSteerNavigateAndGiveTheirKeys) {
             << dx << " " << dy;
     }
     EXPECT_EQ(seamLog + recorded(), "PRPRPRPRPRPRPRPR");
-    reset();
-    // The right press turns; every button event moves the last position.
-    onMouseButton(2, 0, 120, 130), onMouseButton(2, 1, 140, 150), onMouseButton(0, 0, 5, 6);
-    for (int code : {KeyRight, KeyLeft, KeyDown, KeyUp, KeyF1, KeyHome, KeyEnd})
+}
+
+TEST_F(ShellTest, EachButtonAndSpecialKeyOnItsOwn) {
+    // Only the right button's press turns; every button event moves the
+    // last position.
+    for (int button : {0, 1, 2})
+        for (int state : {0, 1}) {
+            reset(), onMouseButton(button, state, 120 + button, 130 + state);
+            EXPECT_EQ(
+                std::tuple(recorded(), inputState.lastMouseX, inputState.lastMouseY),
+                std::tuple(button == 2 && state == 0 ? "incM" : "", 120 + button, 130 + state))
+                << button << " " << state;
+        }
+    // Key code; its word, the window calls, the cue, the messages queued.
+    const std::tuple<int, const char*, const char*, int, size_t> keys[] = {
+        {KeyRight, "incX", "R", CueMove, 0},
+        {KeyLeft, "decX", "R", CueMove, 0},
+        {KeyDown, "incZ", "R", CueMove, 0},
+        {KeyUp, "decZ", "R", CueMove, 0},
+        {KeyF1, "", "R", 0, 2},
+        {KeyHome, "", "F", CueView, 0},
+        {KeyEnd, "", "W600600@40040", CueView, 0}};
+    for (const auto& [code, word, seam, cue, queued] : keys) {
+        reset(), fallingBlock.z = 1, fallingBlock.build();
         onSpecialKey(code, 0, 0);
-    EXPECT_EQ(std::tuple(inputState.lastMouseX, inputState.lastMouseY, recorded(), seamLog,
-                         messageLine.queue.size(), playedCues),
-              std::tuple(5, 6, "incMincXdecXincZdecZ", "RRRRRRFW600600@40040", 2u,  // F1: the help
-                         std::vector<int>{CueRotate, CueMove, CueMove, CueMove, CueMove, CueView,
-                                          CueView}));
+        EXPECT_EQ(std::tuple(recorded(), seamLog, playedCues, messageLine.queue.size()),
+                  std::tuple(word, seam, std::vector<int>(cue != 0, cue), queued))
+            << code;
+    }
 }
 
 TEST_F(ShellTest, IdleRunsGravityOnAWholeSecondScheduleOrOneReplayTokenPerPass) {
-    const int top = fallingBlock.y;
-    // Seconds passed, paused, level; then the cells fallen and when the next step is due.
-    const std::tuple<int, int, int, int, int> passes[] = {
-        {0, 0, 0, 1, 6}, {5, 0, 0, 1, 1},    {1, 0, 0, 2, 6}, {100, 0, 0, 3, 6},
-        {0, 0, 0, 3, 6}, {20, 1, 0, 3, -14}, {0, 0, 0, 4, 6}, {6, 0, 5, 5, 1}};
-    for (const auto& [seconds, paused, level, fallen, due] : passes) {
-        fakeNow += seconds, gameState.paused = paused, gameState.level = level;
-        onIdle();
-        EXPECT_EQ(std::tuple(top - fallingBlock.y, gameState.nextFallTime - fakeNow),
-                  std::tuple(fallen, due))
-            << seconds << " " << paused << " " << level;
+    // What happens; then the level, the block's height and when the next
+    // step is due.
+    struct Step {
+        const char* name;
+        void (*act)();
+        int level, y, due;
+    };
+    const Step steps[] = {
+        {"the first pass steps at once", [] { onIdle(); }, 0, 18, 6},
+        {"not due yet", [] { fakeNow += 5, onIdle(); }, 0, 18, 1},
+        {"due on the whole second", [] { fakeNow += 1, onIdle(); }, 0, 17, 6},
+        {"missed steps are not made up", [] { fakeNow += 100, onIdle(); }, 0, 16, 6},
+        {"the level key leaves the due time", [] { press("+"), onIdle(); }, 1, 16, 6},
+        {"the next interval is the new level's", [] { fakeNow += 6, onIdle(); }, 1, 15, 5},
+        {"paused, nothing moves", [] { press("q"), fakeNow += 20, onIdle(); }, 1, 15, -15},
+        {"going on steps at once", [] { press("no\r"), onIdle(); }, 1, 14, 5},
+        {"a landing that lifts the level: the interval is the old level's",
+         [] {
+             for (int i = 0; i < 24; ++i)
+                 if (i % 4 != 2 || i / 4 < 2) fillSettled({{i % 4, 0, i / 4}});
+             gameState.layerCount = 9, fallingBlock.y = 0, fallingBlock.build();
+             fakeNow += 5, onIdle();
+         },
+         2, 19, 5},
+        {"a restart leaves the due time", [] { fakeNow += 1, press("p"), onIdle(); }, 0, 19, 4},
+    };
+    for (const Step& step : steps) {
+        step.act();
+        EXPECT_EQ(std::tuple(gameState.level, fallingBlock.y, gameState.nextFallTime - fakeNow),
+                  std::tuple(step.level, step.y, step.due))
+            << step.name;
     }
     const int64_t due = gameState.nextFallTime;
 

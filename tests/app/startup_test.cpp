@@ -61,3 +61,14 @@ TEST_F(ShellTest, OptionsAreKnownOnlyInTheirOwnFormAndTheDataFolderIsMadeOnce) {
     EXPECT_EQ(dataFolderPath(), "/home/player/.local/share/zandok");
     setenv("HOME", home.c_str(), 1), unsetenv("XDG_DATA_HOME"), fs::current_path(here);
 }
+
+TEST_F(ShellTest, ANewProgramStartsWithItsDefaultView) {
+    const ViewSettings& v = viewSettings;
+    using V = std::vector<float>;
+    EXPECT_EQ(std::vector<int32_t>({v.orthogonal, v.gridlines, v.wireframe, v.navigating, v.rotateX,
+                                    v.rotateY, v.rotateZ, v.angleX, v.angleY, v.angleZ}),
+              std::vector<int32_t>({1, 1, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(V({v.zoom, v.light[0], v.light[1], v.light[2], v.light[3], v.eye[0], v.eye[1],
+                 v.eye[2], v.centre[0], v.centre[1], v.centre[2], v.up[0], v.up[1], v.up[2]}),
+              V({0.9f, 1, 1, 1, 0, 1, 1, 1, 0, 0, 0, 0, 1, 0}));
+}
