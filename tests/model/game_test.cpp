@@ -38,7 +38,8 @@ TEST(GameTest, AStepFallsACellOrLandsAndStartsTheNextBlock) {
 // full layers above, if any); the next kind comes from the random value.
 TEST(GameTest, ALandingClearsLayersAndEndsTheGameInALossOrAWin) {
     const std::string over = "Game Over. Press 'q' to quit or press 'p' to start over|",
-                      won = "Congratulations! You have won the game!|";
+                      won = "Congratulations! You have won the game!|",
+                      again = "Press 'q' to quit or press 'p' to start over|";
     struct Row {
         const char* name;
         int level, layers, fullAbove, random;
@@ -50,104 +51,25 @@ TEST(GameTest, ALandingClearsLayersAndEndsTheGameInALossOrAWin) {
         Cues cues;
         std::string texts;
     };
+    // clang-format off
     const Row rows[] = {
         {"the next kind is drawn at the level before the landing (b4 at 4, base3 at 5)",
-         4,
-         9,
-         0,
-         16,
-         false,
-         false,
-         true,
-         Landed,
-         b4,
-         5,
-         10,
-         true,
-         "CT 1",
-         {CueLand, CueLevelUp},
-         "weeeEee|"},
+         4, 9, 0, 16, false, false, true,
+         Landed, b4, 5, 10, true, "CT 1", {CueLand, CueLevelUp}, "weeeEee|"},
         {"a new block over the stack ends the game before any layer is cleared",
-         0,
-         0,
-         0,
-         0,
-         true,
-         false,
-         true,
-         GameOver,
-         bar,
-         0,
-         0,
-         false,
-         "",
-         {CueLand, CueGameOver},
+         0, 0, 0, 0, true, false, true, GameOver, bar, 0, 0, false, "", {CueLand, CueGameOver},
          over + over + "I feel so sorry, I will make sure you don't lose again|"},
-        {"level 6 wins",
-         5,
-         9,
-         0,
-         0,
-         false,
-         false,
-         true,
-         Landed,
-         bar,
-         6,
-         10,
-         false,
-         "CT 0",
-         {CueLand, CueLevelUp, CueWin},
-         won + won + "Press 'q' to quit or press 'p' to start over|"},
-        {"a landing past level 6 wins too",
-         5,
-         9,
-         10,
-         0,
-         false,
-         false,
-         true,
-         Landed,
-         bar,
-         7,
-         5760,
-         false,
-         "CT 0",
-         {CueLand, CueLevelUp, CueLevelUp, CueWin},
-         won + won + "Press 'q' to quit or press 'p' to start over|"},
+        {"level 6 wins", 5, 9, 0, 0, false, false, true,
+         Landed, bar, 6, 10, false, "CT 0", {CueLand, CueLevelUp, CueWin}, won + won + again},
+        {"a landing past level 6 wins too", 5, 9, 10, 0, false, false, true,
+         Landed, bar, 7, 5760, false, "CT 0", {CueLand, CueLevelUp, CueLevelUp, CueWin},
+         won + won + again},
         {"playback starts no block, writes nothing and never ends the game",
-         0,
-         0,
-         0,
-         0,
-         true,
-         true,
-         true,
-         Landed,
-         bar,
-         0,
-         10,
-         true,
-         "",
-         {CueLand},
-         "weeeEee|"},
-        {"an ended game lands without the landing cue",
-         0,
-         0,
-         0,
-         0,
-         false,
-         false,
-         false,
-         Landed,
-         bar,
-         0,
-         10,
-         false,
-         "CT 0",
-         {},
-         "weeeEee|"},
+         0, 0, 0, 0, true, true, true, Landed, bar, 0, 10, true, "", {CueLand}, "weeeEee|"},
+        {"an ended game lands without the landing cue", 0, 0, 0, 0, false, false, false,
+         Landed, bar, 0, 10, false, "CT 0", {}, "weeeEee|"},
     };
+    // clang-format on
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         resetGame();
@@ -181,12 +103,14 @@ TEST(GameTest, TheCheatFillsOnePassWhileUsesAreLeft) {
     };
     const char *omg = "OMG! You are such a cheater.  All holes are now filled",
                *sorry = "Sorry, you cheated too much!";
+    // clang-format off
     const Row rows[] = {
         {"a use fills under the top far corner", 1, 1, 1, 0, 2, "ngap", omg, {CueCheat}},
         {"none left: only the refusal", 0, 1, 1, 0, 1, "", sorry, {CueCheat}},
         {"silent with sound off", 5, 0, 1, 4, 2, "ngap", omg, {}},
         {"also after the game has ended", 2, 1, 0, 1, 2, "ngap", omg, {CueCheat}},
     };
+    // clang-format on
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         resetGame();

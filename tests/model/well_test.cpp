@@ -108,40 +108,36 @@ TEST_F(WellTest, LayersAtTheTopAndTheFarCorner) {
 
 // One fill pass, and the gap test, on their own.
 TEST_F(WellTest, GapsAndFillPasses) {
+    // Cubes, whether there is a gap, passes made; the cubes after them and
+    // whether the last pass posted its message.
     struct Row {
         const char* name;
         std::initializer_list<std::array<int, 3>> cubes;
         bool gap;
         int passes, cells;
-        bool posted;  // by the last pass
+        bool posted;
     };
+    // clang-format off
     const Row rows[] = {
         {"an empty well: the space above the top is empty", {}, false, 1, 0, false},
-        {"columns from the floor: nothing new, no message",
-         {{0, 0, 0}, {0, 1, 0}, {1, 0, 3}},
-         false,
-         1,
-         3,
-         false},
+        {"columns from the floor: nothing new, no message", {{0, 0, 0}, {0, 1, 0}, {1, 0, 3}},
+         false, 1, 3, false},
         {"a cube at the top far corner: one pass fills one cell", {{3, 19, 5}}, true, 1, 2, true},
         {"a pass goes upwards, so it fills only one cell a column", {{1, 5, 2}}, true, 1, 2, true},
         {"the deepest gap takes a pass a layer", {{3, 19, 5}}, true, 19, 20, true},
         {"and then a pass finds nothing", {{3, 19, 5}}, true, 20, 20, false},
     };
+    // clang-format on
     for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
-        resetGame();
-        fillSettled(r.cubes);
-        EXPECT_EQ(settledWell.hasGap(), r.gap);
+        resetGame(), fillSettled(r.cubes);
+        const bool gap = settledWell.hasGap();
         for (int pass = 1; pass < r.passes; ++pass) settledWell.fillGaps();
-        messageLine.queue.clear();
-        settledWell.fillGaps();
-        EXPECT_EQ(std::tuple(settledCount(), messageLine.queue.size()),
-                  std::tuple(r.cells, r.posted ? 1u : 0u));
-        if (r.posted) {
-            EXPECT_EQ(std::tuple(std::string(messageLine.queue.front().text),
-                                 messageLine.queue.front().seconds),
-                      std::tuple("Some holes are now filled!", 3));
-        }
+        messageLine.queue.clear(), settledWell.fillGaps();
+        std::string posted;
+        for (const auto& [text, seconds] : messageLine.queue)
+            posted += text + std::string(":") + std::to_string(seconds);
+        EXPECT_EQ(std::tuple(gap, settledCount(), posted),
+                  std::tuple(r.gap, r.cells, r.posted ? "Some holes are now filled!:3" : ""))
+            << r.name;
     }
 }

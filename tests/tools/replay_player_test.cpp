@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 
 #include <random>
-#include <regex>
 
 #include "app/idle.h"
 #include "model/seams.h"
@@ -22,32 +21,16 @@ std::pair<int, std::string> runTool(const std::string& args) {
 
 }  // namespace
 
-TEST_F(ShellTest, ReplayPlayerPrintsTheGameItPlayedOrFails) {
-    // A b4 put on the floor lands, then a slab moves and falls two cells;
-    // recorded over the file it plays. A slab has no hint: its blank text
-    // is trimmed away.
+// The reports themselves are kept with the recordings in tests/golden.
+TEST_F(ShellTest, ReplayPlayerRecordsOverTheFileItPlaysOrFails) {
     const std::string game = "INI1HINTCT 3decXdropdrop", path = temp("game.txt", game);
-    const auto [status, out] = runTool(path + " --record " + path);
-    const char* rows[] = {" .... .... .... .... .... ....\n", " .... .55. .55. .55. .55. ....\n",
-                          " ##.. ##.. .... .... .... ....\n"};
-    std::string want =
-        "steps: 7\nscore: 0\nlevel: 0\nlayers: 0\ncheats: 5\nrunning: 0\nreplay: 0\n"
-        "block: 3 0 1 16 1\nhint:\nwell:\n";
-    for (int y = 19; y >= 0; --y)
-        want += (y < 10 ? "0" : "") + std::to_string(y) + rows[y < 2 ? 2 : y == 15 || y == 16];
-    EXPECT_EQ(std::tuple(status, out, readFile(path)), std::tuple(0, want, game));
-    const std::string b4 = std::get<1>(runTool(temp("b4.txt", "INI1")));  // a b4 has a hint
-    EXPECT_TRUE(std::regex_search(b4, std::regex("\nhint: \\S(.*\\S)?\nwell:\n"))) << b4;
+    EXPECT_EQ(std::tuple(runTool(path + " --record " + path).first, readFile(path)),
+              std::tuple(0, game));
     const std::string fifo = tempPath("fifo");
     mkfifo(fifo.c_str(), 0600);  // with no writer: never waited on
     for (const std::string& file : {tempPath("none.txt"), temp("empty.txt", ""), fifo,
                                     ::testing::TempDir(), std::string("/dev/zero")})
         EXPECT_EQ(runTool(file), std::pair(1, std::string("File cannot be read\n"))) << file;
-    // A damaged token: the report as ever, where it stopped on standard error.
-    EXPECT_EQ(runCommand(ZANDOK_REPLAY_EXE " " + temp("bad.txt", "INI1dropCT 9drop") +
-                         " 2>&1 >/dev/null"),
-              std::pair(3, std::string("zandok-replay: playback stopped at byte 8, at the damaged "
-                                       "token \"CT 9\"\n")));
     // Nothing written where it cannot be: status 4.
     for (const std::string& where : {std::string(" --record /proc/x"), std::string(" >/dev/full")})
         EXPECT_EQ(runTool(path + where).first, 4) << where;
