@@ -229,9 +229,9 @@ void applyViewTransform() {
     applyScale(WellScale, WellScale, WellScale);
     // The well's centre, half its size along each axis, to the origin: the
     // view turns about it and the camera looks at it.
-    float centre[3];
-    for (int i = 0; i < 3; ++i) centre[i] = static_cast<float>(wellSize[i]) / 2;
-    applyTranslation(-centre[0], -centre[1], -centre[2]);
+    float wellCentre[3];
+    for (int i = 0; i < 3; ++i) wellCentre[i] = static_cast<float>(wellSize[i]) / 2;
+    applyTranslation(-wellCentre[0], -wellCentre[1], -wellCentre[2]);
 }
 
 void reshapeView(int width, int height) {
