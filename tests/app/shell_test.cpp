@@ -207,6 +207,8 @@ TEST_F(ShellTest, IdleRunsGravityOnAWholeSecondScheduleOrOneReplayTokenPerPass) 
         {"the next interval is the new level's", [] { fakeNow += 6, onIdle(); }, 1, 15, 5},
         {"paused, nothing moves", [] { press("q"), fakeNow += 20, onIdle(); }, 1, 15, -15},
         {"going on steps at once", [] { press("no\r"), onIdle(); }, 1, 14, 5},
+        {"going on before the step is due waits for it",
+         [] { press("q"), fakeNow += 1, press("no\r"), onIdle(); }, 1, 14, 4},
         {"a landing that lifts the level: the interval is the old level's",
          [] {
              for (int i = 0; i < 24; ++i)
