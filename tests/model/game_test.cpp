@@ -65,7 +65,7 @@ TEST(GameTest, ALandingClearsLayersAndEndsTheGameInALossOrAWin) {
          Landed, bar, 7, 5760, false, "CT 0", {CueLand, CueLevelUp, CueLevelUp, CueWin},
          won + won + again},
         {"playback starts no block, writes nothing and never ends the game",
-         0, 0, 0, 0, true, true, true, Landed, bar, 0, 10, true, "", {CueLand}, "weeeEee|"},
+         0, 0, 0, 45, true, true, true, Landed, bar, 0, 10, true, "", {CueLand}, "weeeEee|"},
         {"an ended game lands without the landing cue", 0, 0, 0, 0, false, false, false,
          Landed, bar, 0, 10, false, "CT 0", {}, "weeeEee|"},
     };
