@@ -67,8 +67,8 @@ if [ ! -s "$base" ]; then
   step "debootstrap a minimal Debian 12 (cached after)" make_base
   [ -s "$base" ] || exit 1
 fi
-chmod 755 "$root"  # mktemp made it private: the root folder of a machine is open
 tar -C "$root" -xf "$base"
+chmod 755 "$root"  # mktemp made it (and the base's copy) private: a machine's / is open
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 mount -t proc proc "$root/proc"
 mount --rbind /sys "$root/sys"
