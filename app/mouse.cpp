@@ -26,7 +26,7 @@ void fullScreen() {
 }
 void startGeometry() {
     windowSeam.reshapeWindow(ViewSettings::windowWidth, ViewSettings::windowHeight);
-    windowSeam.positionWindow(40, 40);
+    windowSeam.positionWindow(ViewSettings::windowX, ViewSettings::windowY);
     viewCue();
 }
 

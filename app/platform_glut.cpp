@@ -17,8 +17,6 @@ int mainWindow = 0;
 
 namespace {
 
-constexpr int gameX = 40;
-constexpr int gameY = 40;
 const char* const gameTitle = "3D Zandok - blocks in three dimensions (APRIL 2003, v.1)";
 
 // The window calls act on the game window whichever window is current.
@@ -48,7 +46,7 @@ void endProcess(int status) { std::exit(status); }
 void createGameWindow() {
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
     glutInitWindowSize(ViewSettings::windowWidth, ViewSettings::windowHeight);
-    glutInitWindowPosition(gameX, gameY);
+    glutInitWindowPosition(ViewSettings::windowX, ViewSettings::windowY);
     mainWindow = glutCreateWindow(gameTitle);
 
     glutDisplayFunc(drawGameFrame);

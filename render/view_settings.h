@@ -18,7 +18,10 @@ struct ViewSettings {
     float eye[3] = {1, 1, 1};
     float centre[3] = {0, 0, 0};
     float up[3] = {0, 1, 0};
-    // The game window's size at creation; reshaping does not change them.
+    // The game window's place and size at creation, to which End returns it;
+    // reshaping does not change them.
+    static constexpr int32_t windowX = 40;
+    static constexpr int32_t windowY = 40;
     static constexpr int32_t windowWidth = 600;
     static constexpr int32_t windowHeight = 600;
 };
