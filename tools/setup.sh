@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev
-  libimgui-dev libsdl2-dev)
+  libimgui-dev libsdl2-dev librsvg2-bin)
 if [ "${1:-play}" = test ]; then
   packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils
     clang-format clang libclang-rt-14-dev desktop-file-utils appstream man-db groff-base lintian dpkg-dev file)
