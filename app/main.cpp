@@ -9,6 +9,7 @@
 #include "app/control_panel.h"
 #include "app/game_frames.h"
 #include "app/idle.h"
+#include "app/idle_glut.h"
 #include "app/keep_game.h"
 #include "app/lost_display.h"
 #include "app/platform_glut.h"
@@ -18,6 +19,7 @@
 #include "app/sound_sdl.h"
 #include "app/startup.h"
 #include "app/timedemo.h"
+#include "app/window_class.h"
 #include "model/sound_cue.h"
 #include "render/gl_setup.h"
 
@@ -60,17 +62,24 @@ int main(int argc, char** argv) {
     // Closing a window ends the process through exit, as the quit paths do.
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_EXIT);
 
+    // Each window, as soon as it is made: watched for its loss, named for
+    // the desktop, and followed as it shows and hides.
+    const auto settle = [](const char* instance) {
+        watchCurrentWindow();
+        nameWindowClass(instance);
+        followVisibility();
+    };
     createControlPanel();
-    watchCurrentWindow();
+    settle("zandok-panel");
     createGameWindow();
-    watchCurrentWindow();
+    settle("zandok");
     initGraphics();
     if (timedemo) {
         startTimedemo();
     } else {
         startRecording();
         playCueAfterFirstFrame(CueStart);
-        glutIdleFunc(onIdle);
+        runIdlePasses(onIdle);
     }
     glutMainLoop();
     return 0;

@@ -1,8 +1,6 @@
 // The timedemo: the playback clocked from its first idle pass to its end.
 #include "app/timedemo.h"
 
-#include <GL/freeglut.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +8,7 @@
 #include "app/control_panel.h"
 #include "app/game_frames.h"
 #include "app/idle.h"
+#include "app/idle_glut.h"
 #include "app/playback.h"
 #include "app/replay_source.h"
 #include "app/window_seam.h"
@@ -55,5 +54,5 @@ void startTimedemo() {
     const char* hide = std::getenv("ZANDOK_HIDE_PANEL");
     if (hide && *hide) hideControlPanel();
     beginReplay();
-    glutIdleFunc(timedemoIdle);
+    runIdlePasses(timedemoIdle);
 }

@@ -7,7 +7,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config libglut-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev
-  libimgui-dev libsdl2-dev)
+  libimgui-dev libsdl2-dev librsvg2-bin)
 case "${1:-play}" in
   play) ;;
   test)

@@ -1,0 +1,52 @@
+// The game among other programs on a desktop: its windows' class, and no
+// work while neither window shows, with gravity going on by the clock.
+#include <sstream>
+
+#include "tests/app/window_fixture.h"
+
+namespace {
+
+// The processor time the program has used, in seconds.
+double processorSeconds(pid_t pid) {
+    const std::string stat = readFile("/proc/" + std::to_string(pid) + "/stat");
+    std::istringstream fields(stat.substr(stat.rfind(')') + 2));
+    std::string skip;
+    for (int i = 0; i < 11; ++i) fields >> skip;  // state to cmajflt
+    long user = 0, system = 0;
+    fields >> user >> system;
+    return static_cast<double>(user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+int drops(const std::string& recording) {
+    int n = 0;
+    for (std::size_t at = recording.find("drop"); at != std::string::npos;
+         at = recording.find("drop", at + 4))
+        ++n;
+    return n;
+}
+
+}  // namespace
+
+TEST_F(WindowTest, BothWindowsHaveTheClassZandok) {
+    launch();
+    for (const auto& [window, instance] : {std::pair(game, "zandok"), {panel, "zandok-panel"}})
+        EXPECT_EQ(run("xprop -id " + window + " WM_CLASS"),
+                  "WM_CLASS(STRING) = \"" + std::string(instance) + "\", \"zandok\"\n");
+}
+
+TEST_F(WindowTest, HiddenTheGameIdlesWhileItsBlockFallsByTheClockAndShowsAtOnceWhenShown) {
+    launch();
+    keys("plus plus plus plus plus");  // level 5: a step a second, after the step due
+    ASSERT_TRUE(waitUntil([&] { return drops(recording()) >= 2; }, 80)) << recording();
+    run("xdotool windowunmap " + game + " windowunmap " + panel);
+    usleep(500000);
+    const int before = drops(recording());
+    const double start = processorSeconds(pid);
+    usleep(3000000);
+    EXPECT_LT(processorSeconds(pid) - start, 0.2 * 3) << "of 3 seconds hidden";
+    const int hidden = drops(recording());
+    EXPECT_GE(hidden - before, 2) << recording();  // by the clock, unseen
+    run("xdotool windowmap " + game + " windowmap " + panel);
+    EXPECT_TRUE(waitUntil([&] { return count(capture(game, lowerWell), 60) > 500; }, 10));
+    EXPECT_TRUE(waitUntil([&] { return drops(recording()) > hidden; }, 20));  // and goes on
+}
