@@ -3,12 +3,17 @@
 #include "app/idle.h"
 
 #include "app/playback.h"
+#include "app/process_end.h"
 #include "app/window_seam.h"
 #include "model/game_state.h"
 #include "model/game_step.h"
 #include "model/seams.h"
 
 void onIdle() {
+    if (endRequested()) {
+        windowSeam.exitProcess(0);  // the normal end, as the quit prompt makes it
+        return;
+    }
     windowSeam.syncPanel();
     windowSeam.makeGameWindowCurrent();
     if (gameState.gameRunning && !gameState.paused) {

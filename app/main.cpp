@@ -9,6 +9,7 @@
 #include "app/idle.h"
 #include "app/lost_display.h"
 #include "app/platform_glut.h"
+#include "app/process_end.h"
 #include "app/recording.h"
 #include "app/sound_sdl.h"
 #include "app/startup.h"
@@ -31,7 +32,12 @@ int main(int argc, char** argv) {
         default:
             break;
     }
-    if (options.dataFolder) enterDataFolder();
+    ignoreWriteSignals();
+    catchEndSignals();
+    // A data folder that cannot be used leaves the folder the game was
+    // started from alone: its output.txt may hold a game worth keeping.
+    if (options.dataFolder)
+        if (const char* why = enterDataFolder()) refuseDefaultRecording(why);
     // The timedemo plays silently and records nothing.
     const bool timedemo = options.mode == StartOptions::Timedemo;
     if (timedemo && !loadTimedemo(options.timedemoFile)) return 1;

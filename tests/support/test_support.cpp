@@ -53,6 +53,12 @@ std::string frames(int seconds) {
     return shown;
 }
 
+int queuedPosts() {
+    int posts = 0;
+    for (const MessageLine::Entry& entry : messageLine.queue) posts += entry.count;
+    return posts;
+}
+
 std::string times(const std::string& text, int n, const std::string& after) {
     std::string s;
     while (n-- > 0) s += text + after;

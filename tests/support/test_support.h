@@ -31,6 +31,8 @@ void fillSettled(std::initializer_list<std::array<int, 3>> cells);
 // What the message line shows in each of the next seconds, each text
 // followed by '|'; the clock moves on a second a frame.
 std::string frames(int seconds);
+// The posts the message line holds, identical ones counted one by one.
+int queuedPosts();
 // The text followed by `after`, n times.
 std::string times(const std::string& text, int n, const std::string& after = "|");
 std::string readFile(const std::string& path);
