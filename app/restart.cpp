@@ -48,4 +48,6 @@ void resetShell() {
     windowSeam = {};
     closeReplay();
     closeRecording();
+    refuseDefaultRecording(nullptr);
+    writeRecordingBytes = writeAndFlush;
 }
