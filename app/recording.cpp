@@ -103,7 +103,7 @@ bool openRecordingFile(const std::string& path, FileTrouble* why) {
 void refuseDefaultRecording(const char* why) { defaultRefusal = why; }
 
 void startRecording() {
-    FileTrouble why = FileTrouble::None;
+    FileTrouble why = FileTrouble::NoTrouble;
     if (defaultRefusal)
         sayRecordingIsOff(defaultRefusal);
     else if (openRecordingFile(defaultName, &why))
@@ -113,7 +113,7 @@ void startRecording() {
 }
 
 void openRecording(const std::string& name) {
-    FileTrouble why = FileTrouble::None;
+    FileTrouble why = FileTrouble::NoTrouble;
     if (openRecordingFile(name, &why)) return;
     // Another game's file is not replaced by output.txt: the player would
     // never learn that his name was refused.

@@ -30,24 +30,25 @@ FileTrouble openTrouble(int error) {
 
 FileTrouble kindTrouble(const struct stat& info) {
     if (S_ISDIR(info.st_mode)) return FileTrouble::Directory;
-    return S_ISREG(info.st_mode) ? FileTrouble::None : FileTrouble::NotRegular;
+    return S_ISREG(info.st_mode) ? FileTrouble::NoTrouble : FileTrouble::NotRegular;
 }
 
 // The descriptor as a stream when it names a regular file; closed otherwise.
 std::FILE* asRegularStream(int fd, const char* mode, bool empty, FileTrouble* why) {
-    FileTrouble trouble = fd < 0 ? openTrouble(errno) : FileTrouble::None;
+    FileTrouble trouble = fd < 0 ? openTrouble(errno) : FileTrouble::NoTrouble;
     struct stat info {};
     if (fd >= 0) {
         trouble = fstat(fd, &info) == 0 ? kindTrouble(info) : FileTrouble::Other;
-        if (trouble == FileTrouble::None && empty && !lockFile(fd)) trouble = FileTrouble::Held;
-        if (trouble == FileTrouble::None &&
+        if (trouble == FileTrouble::NoTrouble && empty && !lockFile(fd))
+            trouble = FileTrouble::Held;
+        if (trouble == FileTrouble::NoTrouble &&
             ((empty && ftruncate(fd, 0) != 0) ||
              fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0))
             trouble = FileTrouble::Other;
     }
-    std::FILE* stream = trouble == FileTrouble::None ? fdopen(fd, mode) : nullptr;
+    std::FILE* stream = trouble == FileTrouble::NoTrouble ? fdopen(fd, mode) : nullptr;
     if (!stream && fd >= 0) close(fd);
-    if (!stream && trouble == FileTrouble::None) trouble = FileTrouble::Other;
+    if (!stream && trouble == FileTrouble::NoTrouble) trouble = FileTrouble::Other;
     if (why) *why = trouble;
     return stream;
 }
@@ -62,7 +63,7 @@ bool nameable(const std::string& path, FileTrouble* why) {
 
 std::string troubleText(FileTrouble trouble) {
     switch (trouble) {
-        case FileTrouble::None:
+        case FileTrouble::NoTrouble:
             return "";
         case FileTrouble::Missing:
             return "no such file";

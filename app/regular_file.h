@@ -13,7 +13,7 @@ constexpr std::size_t MaxReplayBytes = 16 * 1024 * 1024;
 
 // Why a file could not be opened or read.
 enum class FileTrouble : uint8_t {
-    None,
+    NoTrouble,
     Missing,
     Denied,
     Directory,

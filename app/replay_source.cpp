@@ -21,7 +21,7 @@ FileTrouble readWhole(std::FILE* in, std::string& text) {
         if (text.size() > MaxReplayBytes) return FileTrouble::TooLarge;
         if (got < sizeof chunk) {
             if (std::ferror(in)) return FileTrouble::Other;
-            return text.empty() ? FileTrouble::Empty : FileTrouble::None;
+            return text.empty() ? FileTrouble::Empty : FileTrouble::NoTrouble;
         }
     }
 }
@@ -32,18 +32,18 @@ void closeReplay() { replaySource = ReplaySource{}; }
 
 bool loadReplay(const std::string& name, FileTrouble* why) {
     closeReplay();
-    FileTrouble trouble = FileTrouble::None;
+    FileTrouble trouble = FileTrouble::NoTrouble;
     std::FILE* in = openRegularForReading(name, &trouble);
     struct stat info {};
     if (in) {
         trouble = readWhole(in, replaySource.text);
-        if (trouble == FileTrouble::None && fstat(fileno(in), &info) != 0)
+        if (trouble == FileTrouble::NoTrouble && fstat(fileno(in), &info) != 0)
             trouble = FileTrouble::Other;
         std::fclose(in);
     }
     if (why) *why = trouble;
     replaySource.device = info.st_dev, replaySource.inode = info.st_ino;
-    if (trouble == FileTrouble::None) return true;
+    if (trouble == FileTrouble::NoTrouble) return true;
     closeReplay();
     return false;
 }

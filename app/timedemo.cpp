@@ -59,7 +59,7 @@ void timedemoIdle() {
 }  // namespace
 
 bool loadTimedemo(const std::string& file) {
-    FileTrouble why = FileTrouble::None;
+    FileTrouble why = FileTrouble::NoTrouble;
     if (loadReplay(file, &why)) return true;
     std::fprintf(stderr, "zandok: %s cannot be read: %s\n", file.c_str(), troubleText(why).c_str());
     return false;

@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
 
     // Read first: the recording may name the same file and is cut when it
     // is opened.
-    FileTrouble why = FileTrouble::None;
+    FileTrouble why = FileTrouble::NoTrouble;
     if (!loadReplay(file, &why)) return cannotUse(file.c_str(), "read", why, 1);
     if (recordTo && !openRecordingFile(recordTo, &why))
         return cannotUse(recordTo, "recorded into", why, 4);
