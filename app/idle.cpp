@@ -6,6 +6,7 @@
 
 #include "app/keep_game.h"
 #include "app/playback.h"
+#include "app/process_end.h"
 #include "app/window_seam.h"
 #include "model/game_state.h"
 #include "model/game_step.h"
@@ -28,6 +29,10 @@ void fallWhenDue() {
 }  // namespace
 
 void onIdle() {
+    if (endRequested()) {
+        windowSeam.exitProcess(0);  // the normal end, as the quit prompt makes it
+        return;
+    }
     windowSeam.syncPanel();
     windowSeam.makeGameWindowCurrent();
     if (gameState.gameRunning && !gameState.paused) {
@@ -41,6 +46,7 @@ void onIdle() {
 }
 
 void onHiddenIdle() {
+    if (endRequested()) return windowSeam.exitProcess(0);
     if (gravityRuns()) fallWhenDue();
     if (!gameState.gameRunning) keepGameBeingLeft();
     currentMessage();  // as the frame would

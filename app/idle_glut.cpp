@@ -43,11 +43,17 @@ void hiddenPass(int) {
     sleepUntilDue();
 }
 
+// A signal asking the game to end interrupts GLUT's sleep but brings no
+// event: a hidden game looks for it at least this often.
+constexpr int64_t endSignalCheckMilliseconds = 250;
+
 // A timer set earlier than this one brings a pass that sets the next.
 void sleepUntilDue() {
     const int64_t now = wallMilliseconds();
-    const int64_t wait = idleSleepMilliseconds(false, now);
-    if (wait == sleepUntilEvent || (timerDue != noTimer && now + wait >= timerDue)) return;
+    int64_t wait = idleSleepMilliseconds(false, now);
+    if (wait == sleepUntilEvent || wait > endSignalCheckMilliseconds)
+        wait = endSignalCheckMilliseconds;
+    if (timerDue != noTimer && now + wait >= timerDue) return;
     timerDue = now + wait;
     glutTimerFunc(static_cast<unsigned>(std::min<int64_t>(wait, INT_MAX)), hiddenPass, 0);
 }

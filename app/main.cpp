@@ -13,7 +13,7 @@
 #include "app/keep_game.h"
 #include "app/lost_display.h"
 #include "app/platform_glut.h"
-#include "app/quit_signals.h"
+#include "app/process_end.h"
 #include "app/recording.h"
 #include "app/scores_command.h"
 #include "app/sound_sdl.h"
@@ -42,7 +42,12 @@ int main(int argc, char** argv) {
         default:
             break;
     }
-    if (options.dataFolder) enterDataFolder();
+    ignoreWriteSignals();
+    catchEndSignals();
+    // A data folder that cannot be used leaves the folder the game was
+    // started from alone: its output.txt may hold a game worth keeping.
+    if (options.dataFolder)
+        if (const char* why = enterDataFolder()) refuseDefaultRecording(why);
     // The timedemo plays silently and records nothing.
     const bool timedemo = options.mode == StartOptions::Timedemo;
     if (timedemo && !loadTimedemo(options.timedemoFile)) return 1;
@@ -58,7 +63,6 @@ int main(int argc, char** argv) {
     applyCommandLine(glutArgc, options.argv);
     glutInit(&glutArgc, options.argv);
     watchForLostDisplay();
-    if (!timedemo) quitOnSignals();
     // Closing a window ends the process through exit, as the quit paths do.
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_EXIT);
 

@@ -3,12 +3,11 @@
 
 #include <GL/freeglut.h>
 
-#include <cstdlib>
-
 #include "app/commands.h"
 #include "app/control_panel.h"
 #include "app/game_frames.h"
 #include "app/mouse.h"
+#include "app/process_end.h"
 #include "app/window_seam.h"
 #include "render/camera.h"
 #include "render/view_settings.h"
@@ -39,7 +38,6 @@ void positionWindow(int x, int y) {
     onGameWindow();
     glutPositionWindow(x, y);
 }
-void endProcess(int status) { std::exit(status); }
 
 }  // namespace
 
@@ -65,5 +63,5 @@ void installWindowSeam() {
     windowSeam.positionWindow = positionWindow;
     windowSeam.syncPanel = syncControlPanel;
     windowSeam.makeGameWindowCurrent = onGameWindow;
-    windowSeam.exitProcess = endProcess;
+    windowSeam.exitProcess = endNormally;
 }

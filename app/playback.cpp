@@ -34,6 +34,10 @@ void fillGapsAsRecorded(const char* token) {
     recordToken(token);
 }
 
+// Decided here: a token is performed by the command of its key, never
+// through onKey. A prompt the player has open (a name half typed, the quit
+// question) takes no replayed move as a typed letter or as its answer, and
+// the moves still record, sound and redraw as their keys do.
 const TokenAction tokenActions[] = {
     {"incX", [](const char*) { moveBlock(Move::PlusX); }},
     {"decX", [](const char*) { moveBlock(Move::MinusX); }},

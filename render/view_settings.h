@@ -27,3 +27,11 @@ struct ViewSettings {
 };
 
 inline ViewSettings viewSettings;
+
+// View angles that reach this many degrees either way lose whole turns,
+// which leave the picture as it was, long before they could overflow.
+constexpr int32_t AngleBound = 360 * 1000;
+// The angle, less whole turns once it has reached AngleBound either way.
+inline int32_t withinTurns(int64_t angle) {
+    return static_cast<int32_t>(angle >= AngleBound || angle <= -AngleBound ? angle % 360 : angle);
+}

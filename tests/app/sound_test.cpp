@@ -137,4 +137,27 @@ TEST(SoundPlayer, UnderTheDiskDriverTheLastCueWantedAndEachCuePlaysOnceWholeCutt
     EXPECT_EQ(out.find_first_not_of('\0', clickAt + click.size()), std::string::npos);
 }
 
+// The exit waits on no device, whatever it does: one that never finishes
+// opening (a stuck audio server) or one open and playing. Each run is a
+// child process of its own, which must end within a second.
+TEST(SoundPlayer, TheProcessEndsAtOnceWhateverTheDeviceIsDoing) {
+    for (const bool stuck : {true, false}) {
+        double seconds = 0;
+        const int status = testing_support::inChild(
+            [&] {
+                freshPlayer("dummy");
+                if (stuck)
+                    openSoundDevice = []() -> bool {
+                        for (;;) pause();
+                    };
+                playCue(CueStart);
+                if (!stuck) awaitSoundDevice();
+                std::exit(0);
+            },
+            5, &seconds);
+        EXPECT_EQ(status, 0) << stuck;
+        EXPECT_LT(seconds, 1.0) << stuck;
+    }
+}
+
 }  // namespace

@@ -1,7 +1,9 @@
 // Fuzz target: any bytes as a player at the keyboard and the mouse, with the
 // idle clock between: every event the game window gets, prompts included.
-// File names typed at a prompt keep to a few harmless characters, enough for
-// "output.txt", inside the target's own folder.
+// File names typed at a prompt are any bytes but '/', so they stay inside
+// the target's own folder. Drags reach across the whole int range too, in
+// both mouse modes (key z switches them).
+#include <climits>
 #include <cstdint>
 
 #include "app/commands.h"
@@ -16,10 +18,12 @@ namespace {
 int64_t fakeClock = 0;
 
 unsigned char typed(uint8_t byte) {
-    static const char safe[] = "outp.x";
     const bool naming = inputState.enteringSaveName || inputState.enteringLoadName;
-    return naming && byte != 13 && byte != 27 ? safe[byte % 6] : byte;
+    return naming && byte == '/' ? '_' : byte;
 }
+
+// The ends of the int range, and places near them and near the middle.
+const int farPlaces[] = {INT_MIN, INT_MAX, INT_MIN + 1, INT_MAX - 1, -1, 0, 1 << 30, -(1 << 30)};
 
 }  // namespace
 
@@ -44,8 +48,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 onMouseButton(arg % 3, arg / 3 % 2, arg, what);
                 break;
             case 3:
-                onMouseDrag(inputState.lastMouseX + static_cast<int8_t>(arg),
-                            inputState.lastMouseY + static_cast<int8_t>(what));
+                if (what >= 128)
+                    onMouseDrag(farPlaces[arg % 8], farPlaces[arg / 8 % 8]);
+                else
+                    onMouseDrag(inputState.lastMouseX + static_cast<int8_t>(arg),
+                                inputState.lastMouseY + static_cast<int8_t>(what));
                 break;
             default:
                 fakeClock += arg % 8, onIdle();
