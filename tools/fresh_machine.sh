@@ -70,6 +70,7 @@ fi
 tar -C "$root" -xf "$base"
 chmod 755 "$root"  # mktemp made it (and the base's copy) private: a machine's / is open
 cp /etc/resolv.conf "$root/etc/resolv.conf"
+echo "127.0.1.1 $(hostname)" >> "$root/etc/hosts"  # sudo looks its host up
 mount -t proc proc "$root/proc"
 mount --rbind /sys "$root/sys"
 mount --bind /dev "$root/dev"
@@ -80,7 +81,8 @@ as_user() {
   local dir=$1
   shift
   chroot "$root" /usr/bin/env -i PATH=/usr/local/bin:/usr/bin:/bin HOME=/home/$user USER=$user \
-    LANG=C.UTF-8 /usr/sbin/runuser -u "$user" -- bash -c "cd '$dir' && $*"
+    LANG=C.UTF-8 /usr/sbin/runuser -u "$user" -- bash -c "cd '$dir' || exit 1
+$*"
 }
 add_user() {
   in_root bash -c "apt-get update -q && DEBIAN_FRONTEND=noninteractive apt-get install -y -q sudo" &&
