@@ -138,7 +138,7 @@ void restartRecording(const char token[TokenLength]) {
 
 void writeReplayHeader() {
     char header[16];
-    const int length = formatKindToken(header, "INI", fallingBlock.kind);
+    const int length = formatKindWord(header, Word::Header, fallingBlock.kind);
     noteGameStart(header, static_cast<std::size_t>(length));
     if (cutRecording()) writeChecked(header, static_cast<std::size_t>(length));
 }

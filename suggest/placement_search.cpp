@@ -152,6 +152,6 @@ void placementSearch() {
 }
 
 void placeByHint() {
-    recordAction("HINT");
+    recordWord(Word::Hint);
     placementSearch();
 }

@@ -19,7 +19,7 @@ TEST_F(ShellTest, RecordingNamesThatCannotBeOpenedFallBackToOutputTxt) {
          {std::string(), std::string("no/such/folder"), std::string("."), std::string(5000, 'n'),
           std::string("fifo"), std::string("/dev/zero")}) {
         openRecording(name);
-        recordAction("incM");
+        recordWord(Word::Turn);
         EXPECT_EQ(readFile("output.txt"), "incM") << name.size();
     }
     // With output.txt a folder, start-up and a name that fails say that

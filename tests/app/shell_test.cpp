@@ -111,7 +111,7 @@ TEST_F(ShellTest, RestartResetsTheGameInOrderAndLeavesTheView) {
     const std::vector<int> before = {5, 5, 5, 1, 1, 1, 0, 0, 5, 5, 5, 1, 1, 0, 0, 1, 1, 1},
                            after = {0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 0, 5, 1, 0, 0, 1, 0, 0};
     for (size_t i = 0; i < before.size(); ++i) *values[i] = before[i];
-    fillSettled({{0, 0, 0}}), displayWell.setCell(1, 1, 1, 4), recordAction("drop");
+    fillSettled({{0, 0, 0}}), displayWell.setCell(1, 1, 1, 4), recordWord(Word::Drop);
     v.zoom = 0.7f, g.nextFallTime = fakeNow + 4;
     scriptRandom({10});  // a b4 by level 5's weights, a bar by level 0's
     restartGame();
