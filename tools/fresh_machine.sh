@@ -107,8 +107,10 @@ in_root chown -R "$user:$user" "/home/$user"
 # expects status 0.
 play_in_xvfb() {
   as_user "$1" '
-    Xvfb :42 -nolisten tcp -screen 0 1280x1024x24 > /dev/null 2>&1 & server=$!
+    Xvfb :42 -nolisten tcp -screen 0 1280x1024x24 > xvfb.log 2>&1 & server=$!
     export DISPLAY=:42
+    for i in $(seq 100); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.2; done
+    xdpyinfo > /dev/null 2>&1 || { cat xvfb.log; exit 1; }
     tools/play.sh > play.log 2>&1 & game=$!
     for i in $(seq 600); do
       xdotool search --name "^3D Zandok" > /dev/null 2>&1 && break

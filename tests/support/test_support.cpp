@@ -112,8 +112,9 @@ int inChild(const std::function<void()>& body, double seconds, double* elapsed) 
 bool asNobody(const std::function<bool()>& check) {
     const int status = inChild(
         [&] {
-            const bool nobody =
-                setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0;
+            // A user who is not root meets the permissions as they are.
+            const bool nobody = geteuid() != 0 || (setgroups(0, nullptr) == 0 &&
+                                                   setgid(65534) == 0 && setuid(65534) == 0);
             _exit(nobody && check() ? 0 : 1);
         },
         60);

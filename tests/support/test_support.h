@@ -42,7 +42,8 @@ std::string tempPath(const std::string& name);
 // Runs a shell command; its exit status and what it wrote to standard output.
 std::pair<int, std::string> runCommand(const std::string& command);
 
-// Runs check in a child process as the user nobody, so that permissions
+// Runs check in a child process as the user nobody (as the user running the
+// tests when that is not root), so that permissions
 // hold even when the tests run as root; true when it ended returning true.
 bool asNobody(const std::function<bool()>& check);
 // Runs body in a child process; its wait status, or -1 when it had not
