@@ -89,7 +89,9 @@ TEST_F(ShellTest, WatchingTheRecordingInAReadOnlyFolderKeepsItWholeAndSaysSo) {
     const fs::path dir = tempPath("readonly");
     fs::remove_all(dir), fs::create_directory(dir);
     std::ofstream(dir / "output.txt");
-    if (geteuid() == 0) ASSERT_EQ(chown((dir / "output.txt").c_str(), 65534, 65534), 0);
+    if (geteuid() == 0) {
+        ASSERT_EQ(chown((dir / "output.txt").c_str(), 65534, 65534), 0);
+    }
     fs::permissions(dir, fs::perms(0555));
     EXPECT_TRUE(asNobody([&] {
         fs::current_path(dir), startRecording(), press("dd");
