@@ -47,7 +47,7 @@ step() {
   else
     verdict=WRONG
     failed=1
-    tail -n 30 "$log" | sed 's/^/    | /'
+    tail -n 80 "$log" | sed 's/^/    | /'
   fi
   printf '%-58s status %3d  %5d s  %s\n' "$name" "$status" "$((SECONDS - begun))" "$verdict"
 }

@@ -47,7 +47,7 @@ TEST_F(ShellTest, ReplayPlayerPrintsTheGameItPlayedOrFails) {
     mkfifo(fifo.c_str(), 0600);  // with no writer: never waited on
     const std::string big = temp("big.txt", ""), secret = temp("secret.txt", "INI1");
     std::filesystem::resize_file(big, MaxReplayBytes + 1);
-    chmod(secret.c_str(), 0600), chmod(fifo.c_str(), 0644);
+    chmod(secret.c_str(), 0), chmod(fifo.c_str(), 0644);
     // The file, and the reason given; the status stays 1.
     const std::pair<std::string, std::string> unread[] = {
         {tempPath("none.txt"), "no such file"},
