@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <regex>
 
 #include "app/best_games.h"
 #include "app/game_words.h"
@@ -133,6 +134,12 @@ TEST_F(BestGamesTest, EveryWayOfEndingOrLeavingAGameKeepsItButNotAWatchedPlaybac
              if (fork() == 0) startKeepingGames(folder), std::exit(0);
              return wait(nullptr), recorded();
          }},
+        {"output.txt cannot be written from the start",
+         [&] {
+             closeRecording(), refuseDefaultRecording("off"), startRecording();
+             refuseDefaultRecording(nullptr);
+             return press("dd"), press("p"), "INI" + std::to_string(fallingBlock.kind) + "incXincX";
+         }},
         {"no score", [&] { return gameState.score = 0, press("p"), std::string(); }},
         {"recording never written",
          [&] {
@@ -165,6 +172,32 @@ TEST_F(BestGamesTest, EveryWayOfEndingOrLeavingAGameKeepsItButNotAWatchedPlaybac
         const std::vector<std::string> kept = names();
         EXPECT_EQ(kept.size(), want.empty() ? 0u : 1u) << way;
         EXPECT_EQ(kept.empty() ? "" : readFile(folder + "/" + kept[0]), want) << way;
+    }
+}
+
+// A games folder that cannot be used, from the start or later: the game
+// plays on, and says once that games are not being kept.
+TEST_F(BestGamesTest, AGamesFolderThatCannotBeUsedIsSaidOnce) {
+    const std::string file = temp("file", "x"), closed = tempPath("closed");
+    fs::create_directory(closed);
+    const std::pair<const char*, std::function<void()>> rows[] = {
+        {"a file", [&] { startKeepingGames(file); }},
+        {"inside a file", [&] { startKeepingGames(file + "/games"); }},
+        {"not writable", [&] { asNobody([&] { return startKeepingGames(closed), true; }); }},
+        {"a file once started",
+         [&] { startKeepingGames(folder), fs::remove_all(folder), std::ofstream(folder) << "x"; }},
+    };
+    for (const auto& [what, start] : rows) {
+        gameKeeping = {};
+        testing::internal::CaptureStderr();
+        start();
+        for (int game = 0; game < 2; ++game)
+            writeReplayHeader(), press("dd"), gameState.score = 10, keepGameBeingLeft();
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(std::regex_replace(said, std::regex(": .*: "), ": X: "),
+                  "zandok: X: games are not being kept\n")
+            << what;
+        fs::remove_all(folder), fs::create_directory(folder);
     }
 }
 
