@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <regex>
 
@@ -11,6 +12,7 @@
 #include "app/game_words.h"
 #include "app/idle.h"
 #include "app/keep_game.h"
+#include "app/regular_file.h"
 #include "tests/app/shell_fixture.h"
 
 namespace fs = std::filesystem;
@@ -228,6 +230,20 @@ TEST_F(BestGamesTest, TwoProcessesKeepingGamesAtOnceLoseNothing) {
         EXPECT_TRUE(name < keptGameName(1020, 0, 1) ? readFile(folder + "/" + name) == longGame
                                                     : readFile(folder + "/" + name).size() > 1000)
             << name;
+}
+
+// A tidying replays a big new game (about two seconds) before it takes the
+// folder's lock: a game kept meanwhile never waits for it.
+TEST_F(BestGamesTest, KeepingAGameNeverWaitsForATidyingToReplay) {
+    put(stamp + "1Z-1.txt", "INI1" + times("incM", MaxReplayBytes / 4 - 1, ""));
+    const pid_t child = fork();
+    if (child == 0) pruneBestGames(folder), _exit(0);
+    usleep(300000);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(writeKeptGame(folder, "INI2", 5).empty());
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(took.count(), 0.5);
+    waitpid(child, nullptr, 0);
 }
 
 TEST_F(BestGamesTest, AKillDuringTheWriteLeavesNoHalfWrittenGame) {
