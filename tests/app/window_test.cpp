@@ -187,6 +187,7 @@ TEST_F(WindowTest, EveryWayOfQuittingKeepsAGameThatScored) {
     for (const Row& row : rows) {
         run("rm -rf " + games);
         launch();
+        ASSERT_FALSE(HasFatalFailure()) << row.way;  // no window to close
         ASSERT_TRUE(takeOverAScoringGame(100000)) << row.way;
         ASSERT_TRUE(waitUntil(
             [&] { return recording().find("decX", scoring.size()) != std::string::npos; }, 100));
