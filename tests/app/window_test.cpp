@@ -9,6 +9,9 @@
 
 #include "tests/app/window_fixture.h"
 
+// Last: its macros (None, Status ...) would clash with the names above.
+#include <X11/Xlib.h>
+
 TEST_F(WindowTest, TheGameIsPlayedInBothWindowsAndQuitsAtYesOrTheQuitButton) {
     launch();
     const std::string geometry = run("xdotool getwindowgeometry --shell " + game);
@@ -123,5 +126,79 @@ TEST_F(WindowTest, EndSignalsDuringAPlaybackOfTheRecordingLeaveItWholeWithoutACo
         EXPECT_EQ(std::tuple(status, recording() == whole, whole.size() > 800000, run("ls " + dir)),
                   std::tuple(0, true, true, "game.log\noutput.txt\n"))
             << signal;
+    }
+}
+
+// A game taken over from a playback that plays to its end: its row in
+// zandok --scores, and the panel's Watch button plays it back.
+TEST_F(WindowTest, AGamePlayedToItsEndIsRankedAndWatchedFromThePanel) {
+    launch();
+    ASSERT_TRUE(takeOverAScoringGame(500));
+    ASSERT_TRUE(waitUntil([&] { return !keptGames().empty(); }, 600));
+    const std::string name = keptGames().substr(0, keptGames().size() - 1);
+    const std::string kept = readFile(games + "/" + name);
+    EXPECT_TRUE(keptTakenOver(kept)) << kept;
+    const std::string scores = run("env -u DISPLAY " ZANDOK_GAME_EXE " --scores");
+    EXPECT_TRUE(std::regex_search(scores, std::regex("\n   1     10  .*  " + name + "\n$")))
+        << scores;
+    keys("p");  // a new game, whose header alone is recorded
+    ASSERT_TRUE(waitUntil([&] { return recording().size() == 4; }, 100));
+    ASSERT_TRUE(waitUntil([&] { return count(capture(panel, watchButton), 200) > 350; }, 300));
+    run("xdotool mousemove " + std::to_string(650 + watchX) + " " + std::to_string(watchY) +
+        " click 1 mousemove 300 600");
+    EXPECT_TRUE(waitUntil([&] { return recording() == kept; }, 600)) << recording();
+    EXPECT_EQ(keptGames(), name + "\n");  // watching keeps nothing
+}
+
+namespace {
+
+// What a window manager's close button sends.
+void closeAsTheWindowManagerDoes(const std::string& window) {
+    Display* display = XOpenDisplay(nullptr);
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = std::stoul(window);
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    XSendEvent(display, event.xclient.window, False, NoEventMask, &event);
+    XCloseDisplay(display);
+}
+
+}  // namespace
+
+// However the game is left, a game that scored is kept, from its header to
+// its last word.
+TEST_F(WindowTest, EveryWayOfQuittingKeepsAGameThatScored) {
+    struct Row {
+        const char* way;
+        std::function<void()> quit;
+        int status;
+    };
+    const Row rows[] = {
+        {"SIGTERM", [&] { kill(pid, SIGTERM); }, 0},
+        {"SIGHUP", [&] { kill(pid, SIGHUP); }, 0},
+        {"SIGINT", [&] { kill(pid, SIGINT); }, 0},
+        {"q yes", [&] { keys("q y e s Return"); }, 0},
+        {"the window manager's close", [&] { closeAsTheWindowManagerDoes(game); }, 0},
+        {"a lost window", [&] { run("xdotool windowclose " + panel); }, 1},
+        {"a lost display", [&] { run("xdotool windowkill " + game); }, 1},
+    };
+    for (const Row& row : rows) {
+        run("rm -rf " + games);
+        launch();
+        ASSERT_FALSE(HasFatalFailure()) << row.way;  // no window to close
+        ASSERT_TRUE(takeOverAScoringGame(100000)) << row.way;
+        ASSERT_TRUE(waitUntil(
+            [&] { return recording().find("decX", scoring.size()) != std::string::npos; }, 100));
+        row.quit();
+        ASSERT_TRUE(exited(100)) << row.way;
+        EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, row.status) << row.way;
+        const std::string names = keptGames();
+        EXPECT_EQ(std::count(names.begin(), names.end(), '\n'), 1) << row.way << names;
+        const std::string kept =
+            names.empty() ? "" : readFile(games + "/" + names.substr(0, names.find('\n')));
+        EXPECT_TRUE(keptTakenOver(kept)) << row.way;
+        EXPECT_EQ(kept, recording()) << row.way;
     }
 }
