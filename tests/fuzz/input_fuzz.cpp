@@ -3,6 +3,7 @@
 // File names typed at a prompt are any bytes but '/', so they stay inside
 // the target's own folder. Drags reach across the whole int range too, in
 // both mouse modes (key z switches them).
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 
@@ -24,6 +25,12 @@ unsigned char typed(uint8_t byte) {
 
 // The ends of the int range, and places near them and near the middle.
 const int farPlaces[] = {INT_MIN, INT_MAX, INT_MIN + 1, INT_MAX - 1, -1, 0, 1 << 30, -(1 << 30)};
+
+// A place a small step from another, kept within the int range that the far
+// drags reach.
+int nearBy(int from, int8_t step) {
+    return static_cast<int>(std::clamp<int64_t>(int64_t{from} + step, INT_MIN, INT_MAX));
+}
 
 }  // namespace
 
@@ -51,8 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 if (what >= 128)
                     onMouseDrag(farPlaces[arg % 8], farPlaces[arg / 8 % 8]);
                 else
-                    onMouseDrag(inputState.lastMouseX + static_cast<int8_t>(arg),
-                                inputState.lastMouseY + static_cast<int8_t>(what));
+                    onMouseDrag(nearBy(inputState.lastMouseX, static_cast<int8_t>(arg)),
+                                nearBy(inputState.lastMouseY, static_cast<int8_t>(what)));
                 break;
             default:
                 fakeClock += arg % 8, onIdle();
