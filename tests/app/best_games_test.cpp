@@ -181,7 +181,7 @@ TEST_F(BestGamesTest, EveryWayOfEndingOrLeavingAGameKeepsItButNotAWatchedPlaybac
 // plays on, and says once that games are not being kept.
 TEST_F(BestGamesTest, AGamesFolderThatCannotBeUsedIsSaidOnce) {
     const std::string file = temp("file", "x"), closed = tempPath("closed");
-    fs::create_directory(closed);
+    fs::create_directory(closed), fs::permissions(closed, fs::perms(0555));
     const std::pair<const char*, std::function<void()>> rows[] = {
         {"a file", [&] { startKeepingGames(file); }},
         {"not writable", [&] { asNobody([&] { return startKeepingGames(closed), true; }); }},
