@@ -1,5 +1,5 @@
-// The game among other programs on a desktop: its windows' class, and no
-// work while neither window shows, with gravity going on by the clock.
+// The game among other programs on a desktop: no work while neither window
+// shows, with gravity going on by the clock.
 #include <sstream>
 
 #include "tests/app/window_fixture.h"
@@ -26,13 +26,6 @@ int drops(const std::string& recording) {
 }
 
 }  // namespace
-
-TEST_F(WindowTest, BothWindowsHaveTheClassZandok) {
-    launch();
-    for (const auto& [window, instance] : {std::pair(game, "zandok"), {panel, "zandok-panel"}})
-        EXPECT_EQ(run("xprop -id " + window + " WM_CLASS"),
-                  "WM_CLASS(STRING) = \"" + std::string(instance) + "\", \"zandok\"\n");
-}
 
 TEST_F(WindowTest, HiddenTheGameIdlesWhileItsBlockFallsByTheClockAndShowsAtOnceWhenShown) {
     launch();

@@ -10,8 +10,9 @@
 #include "app/process_end.h"
 #include "tests/app/shell_fixture.h"
 
+namespace fs = std::filesystem;
+
 TEST_F(ShellTest, RecordingNamesThatCannotBeOpenedFallBackToOutputTxt) {
-    namespace fs = std::filesystem;
     const fs::path here = fs::current_path(), dir = tempPath("cwd");
     fs::remove_all(dir), fs::create_directory(dir), fs::current_path(dir), mkfifo("fifo", 0600);
     // A FIFO with no reader and a device are never waited on or written.
@@ -60,7 +61,6 @@ TEST_F(ShellTest, AFileSizeLimitStopsTheRecordingAtTheFirstWriteThatFailsAndPlay
 // Another game holds the lock of the file: start-up and key 0 leave it as
 // it is and say why; a name that merely fails still falls back.
 TEST_F(ShellTest, AFileAnotherGameRecordsIntoIsNeverOpenedNorEmptied) {
-    namespace fs = std::filesystem;
     const fs::path here = fs::current_path(), dir = tempPath("cwd");
     fs::remove_all(dir), fs::create_directory(dir), fs::current_path(dir);
     const std::string held = "Recording is off: another game is recording there";
@@ -85,7 +85,6 @@ TEST_F(ShellTest, AFileAnotherGameRecordsIntoIsNeverOpenedNorEmptied) {
 // A read-only folder: the copy of a watched recording cannot be made
 // beside it. The recording is kept whole, and the line says so.
 TEST_F(ShellTest, WatchingTheRecordingInAReadOnlyFolderKeepsItWholeAndSaysSo) {
-    namespace fs = std::filesystem;
     const fs::path dir = tempPath("readonly");
     fs::remove_all(dir), fs::create_directory(dir);
     std::ofstream(dir / "output.txt");
