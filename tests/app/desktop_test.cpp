@@ -1,5 +1,6 @@
 // The game among other programs on a desktop: no work while neither window
 // shows, with gravity going on by the clock.
+#include <regex>
 #include <sstream>
 
 #include "tests/app/window_fixture.h"
@@ -17,12 +18,9 @@ double processorSeconds(pid_t pid) {
     return static_cast<double>(user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
-int drops(const std::string& recording) {
-    int n = 0;
-    for (std::size_t at = recording.find("drop"); at != std::string::npos;
-         at = recording.find("drop", at + 4))
-        ++n;
-    return n;
+long drops(const std::string& recording) {
+    const std::regex drop("drop");
+    return std::distance(std::sregex_iterator(recording.begin(), recording.end(), drop), {});
 }
 
 }  // namespace
@@ -33,11 +31,11 @@ TEST_F(WindowTest, HiddenTheGameIdlesWhileItsBlockFallsByTheClockAndShowsAtOnceW
     ASSERT_TRUE(waitUntil([&] { return drops(recording()) >= 2; }, 80)) << recording();
     run("xdotool windowunmap " + game + " windowunmap " + panel);
     usleep(500000);
-    const int before = drops(recording());
+    const long before = drops(recording());
     const double start = processorSeconds(pid);
     usleep(3000000);
     EXPECT_LT(processorSeconds(pid) - start, 0.2 * 3) << "of 3 seconds hidden";
-    const int hidden = drops(recording());
+    const long hidden = drops(recording());
     EXPECT_GE(hidden - before, 2) << recording();  // by the clock, unseen
     run("xdotool windowmap " + game + " windowmap " + panel);
     EXPECT_TRUE(waitUntil([&] { return count(capture(game, lowerWell), 60) > 500; }, 10));
