@@ -58,8 +58,9 @@ TEST_F(ShellTest, AFileSizeLimitStopsTheRecordingAtTheFirstWriteThatFailsAndPlay
     EXPECT_EQ(status, 0);  // ended normally, every check held
 }
 
-// Another game holds the lock of the file: start-up and key 0 leave it as
-// it is and say why; a name that merely fails still falls back.
+// A game holds the lock of the file it records into; another game's file:
+// start-up and key 0 leave it as it is and say why; a name that merely
+// fails still falls back.
 TEST_F(ShellTest, AFileAnotherGameRecordsIntoIsNeverOpenedNorEmptied) {
     const fs::path here = fs::current_path(), dir = tempPath("cwd");
     fs::remove_all(dir), fs::create_directory(dir), fs::current_path(dir);
@@ -74,6 +75,7 @@ TEST_F(ShellTest, AFileAnotherGameRecordsIntoIsNeverOpenedNorEmptied) {
     EXPECT_EQ(std::tuple(replayLog.file != nullptr, replayLog.path),
               std::tuple(true, "output.txt"));
     const int mine = open("output.txt", O_RDONLY);  // as a second game would find it
+    EXPECT_FALSE(lockFile(mine));                   // the game holds its recording's lock
     closeRecording(), std::ofstream("output.txt") << "INI3drop";
     ASSERT_TRUE(lockFile(mine));
     startRecording(), press("0no/such\r");

@@ -63,33 +63,6 @@ TEST_F(WindowTest, ALostWindowEndsTheGameAtOnceWithItsRecordingWhole) {
     }
 }
 
-// Two games started in one folder: the second finds output.txt locked, so
-// it records nothing there, not even after key 0 names it, and the first
-// game's recording stays its own.
-TEST_F(WindowTest, TwoGamesInOneFolderNeverShareTheRecording) {
-    launch();
-    const pid_t second = spawnProcess({ZANDOK_GAME_EXE}, dir, "second.log");
-    std::string other;
-    ASSERT_TRUE(waitUntil(
-        [&] {
-            other = run("xdotool search --name '^3D Zandok' | grep -vx " + game +
-                        " | head -n 1 | tr -d '\\n'");
-            return !other.empty();
-        },
-        300));
-    usleep(1500000);
-    keys("a a");
-    run("xdotool key --window " + other + " d d 0 o u t p u t period t x t Return d d");
-    ASSERT_TRUE(waitUntil([&] { return recording().find("decXdecX") != std::string::npos; }, 100));
-    usleep(2500000);  // gravity of both games goes on
-    run("xdotool key --window " + other + " q y e s Return");
-    EXPECT_EQ(waitpid(second, &status, 0) == second ? status : -1, 0);
-    keys("q y e s Return");
-    ASSERT_TRUE(exited(100));
-    EXPECT_TRUE(std::regex_match(recording(), std::regex("INI[0-6](drop|decX|CT [0-6])*")))
-        << recording();
-}
-
 // SIGTERM, SIGHUP or SIGINT while output.txt is played back end the game
 // as quitting does: the copy beside it goes, and the recording stays whole.
 TEST_F(WindowTest, EndSignalsDuringAPlaybackOfTheRecordingLeaveItWholeWithoutACopy) {
