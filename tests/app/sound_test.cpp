@@ -66,9 +66,6 @@ TEST(SoundPlayer, OpensAtTheFirstCueAndConvertsEveryClipWhole) {
                     0.01)
             << cue.id;
     }
-    EXPECT_TRUE(soundCuePlaying());
-    playCue(CueMove);  // the 80 ms click replaces the 9.9 s jingle
-    EXPECT_TRUE(quietWithin(2000));
 }
 
 // Without a device (no driver; ALSA without a sound card) every cue is

@@ -1,6 +1,6 @@
 // The game in real windows: both windows and their class, keys reaching the
 // game, the control panel acting on the picture and following keys 1 and 2,
-// a replay loaded with key 9, and both ways to quit.
+// a replay loaded with key 9, and every way to quit.
 #include <regex>
 
 #include "tests/app/window_fixture.h"
@@ -8,7 +8,7 @@
 // Last: its macros (None, Status ...) would clash with the names above.
 #include <X11/Xlib.h>
 
-TEST_F(WindowTest, TheGameIsPlayedInBothWindowsAndQuitsAtYesOrTheQuitButton) {
+TEST_F(WindowTest, TheGameIsPlayedInBothWindowsAndQuitsAtTheQuitButton) {
     launch();
     const std::string geometry = run("xdotool getwindowgeometry --shell " + game);
     EXPECT_EQ(geometry.substr(geometry.find("X=")),
@@ -35,15 +35,6 @@ TEST_F(WindowTest, TheGameIsPlayedInBothWindowsAndQuitsAtYesOrTheQuitButton) {
     EXPECT_EQ(recording().substr(4, 4), "drop") << recording();
     EXPECT_TRUE(waitUntil([&] { return count(capture(game, wholeWell), 25, before) > 200; }, 50));
 
-    const std::string replay = "INI1HINTCT 2decXincMdropdropdecZdrop";
-    std::ofstream(dir + "/game.txt") << replay;
-    keys("9 g a m e period t x t Return");
-    EXPECT_TRUE(waitUntil([&] { return recording() == replay; }, 200)) << recording();
-    usleep(1000000);
-    keys("d space q y e s Return");  // the replayed game has ended
-    ASSERT_TRUE(exited(100));
-    EXPECT_EQ(std::tuple(status, recording()), std::tuple(0, replay));
-    launch();
     click(18, quitRow);
     ASSERT_TRUE(exited(100));
     EXPECT_EQ(status, 0);
