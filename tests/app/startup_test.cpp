@@ -58,10 +58,7 @@ TEST_F(ShellTest, OptionsAreKnownOnlyInTheirOwnFormAndTheDataFolderIsMadeOnce) {
     fs::remove_all(data), setenv("XDG_DATA_HOME", data.c_str(), 1);
     EXPECT_TRUE(!enterDataFolder() && !enterDataFolder());
     EXPECT_EQ(fs::current_path(), data / "zandok");
-    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
-    setenv("XDG_DATA_HOME", "relative", 1), setenv("HOME", "/home/player", 1);
-    EXPECT_EQ(dataFolderPath(), "/home/player/.local/share/zandok");
-    setenv("HOME", home.c_str(), 1), unsetenv("XDG_DATA_HOME"), fs::current_path(here);
+    unsetenv("XDG_DATA_HOME"), fs::current_path(here);
 }
 
 // --data-dir with a data folder that cannot be used: the folder the game
