@@ -1,7 +1,6 @@
 // The game among other programs on a desktop: no work while neither window
 // shows, with gravity going on by the clock.
 #include <regex>
-#include <sstream>
 
 #include "tests/app/window_fixture.h"
 
@@ -9,13 +8,9 @@ namespace {
 
 // The processor time the program has used, in seconds.
 double processorSeconds(pid_t pid) {
-    const std::string stat = readFile("/proc/" + std::to_string(pid) + "/stat");
-    std::istringstream fields(stat.substr(stat.rfind(')') + 2));
-    std::string skip;
-    for (int i = 0; i < 11; ++i) fields >> skip;  // state to cmajflt
-    long user = 0, system = 0;
-    fields >> user >> system;
-    return static_cast<double>(user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    // utime and stime, in clock ticks (the program's name has no space).
+    const std::string ticks = run("awk '{print $14 + $15}' /proc/" + std::to_string(pid) + "/stat");
+    return std::stod(ticks) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
 long drops(const std::string& recording) {
