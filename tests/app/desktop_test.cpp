@@ -1,6 +1,6 @@
-// The game among other programs on a desktop: its windows' class, and no
-// work while neither window shows, with gravity going on by the clock.
-#include <sstream>
+// The game among other programs on a desktop: no work while neither window
+// shows, with gravity going on by the clock.
+#include <regex>
 
 #include "tests/app/window_fixture.h"
 
@@ -8,31 +8,17 @@ namespace {
 
 // The processor time the program has used, in seconds.
 double processorSeconds(pid_t pid) {
-    const std::string stat = readFile("/proc/" + std::to_string(pid) + "/stat");
-    std::istringstream fields(stat.substr(stat.rfind(')') + 2));
-    std::string skip;
-    for (int i = 0; i < 11; ++i) fields >> skip;  // state to cmajflt
-    long user = 0, system = 0;
-    fields >> user >> system;
-    return static_cast<double>(user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    // utime and stime, in clock ticks (the program's name has no space).
+    const std::string ticks = run("awk '{print $14 + $15}' /proc/" + std::to_string(pid) + "/stat");
+    return std::stod(ticks) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
-int drops(const std::string& recording) {
-    int n = 0;
-    for (std::size_t at = recording.find("drop"); at != std::string::npos;
-         at = recording.find("drop", at + 4))
-        ++n;
-    return n;
+long drops(const std::string& recording) {
+    const std::regex drop("drop");
+    return std::distance(std::sregex_iterator(recording.begin(), recording.end(), drop), {});
 }
 
 }  // namespace
-
-TEST_F(WindowTest, BothWindowsHaveTheClassZandok) {
-    launch();
-    for (const auto& [window, instance] : {std::pair(game, "zandok"), {panel, "zandok-panel"}})
-        EXPECT_EQ(run("xprop -id " + window + " WM_CLASS"),
-                  "WM_CLASS(STRING) = \"" + std::string(instance) + "\", \"zandok\"\n");
-}
 
 TEST_F(WindowTest, HiddenTheGameIdlesWhileItsBlockFallsByTheClockAndShowsAtOnceWhenShown) {
     launch();
@@ -40,11 +26,11 @@ TEST_F(WindowTest, HiddenTheGameIdlesWhileItsBlockFallsByTheClockAndShowsAtOnceW
     ASSERT_TRUE(waitUntil([&] { return drops(recording()) >= 2; }, 80)) << recording();
     run("xdotool windowunmap " + game + " windowunmap " + panel);
     usleep(500000);
-    const int before = drops(recording());
+    const long before = drops(recording());
     const double start = processorSeconds(pid);
     usleep(3000000);
     EXPECT_LT(processorSeconds(pid) - start, 0.2 * 3) << "of 3 seconds hidden";
-    const int hidden = drops(recording());
+    const long hidden = drops(recording());
     EXPECT_GE(hidden - before, 2) << recording();  // by the clock, unseen
     run("xdotool windowmap " + game + " windowmap " + panel);
     EXPECT_TRUE(waitUntil([&] { return count(capture(game, lowerWell), 60) > 500; }, 10));

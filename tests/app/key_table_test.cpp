@@ -9,38 +9,22 @@ namespace {
 
 std::set<char> keySet(const std::string& keys) { return {keys.begin(), keys.end()}; }
 
-// The keys in the first column of the README's table of keys: the single
-// characters in backquotes, and "space".
-std::set<char> readmeKeys() {
-    const std::string readme = readFile(ZANDOK_SOURCE_DIR "/README.md");
-    const std::size_t from = readme.find("| key |"), to = readme.find("\n\n", from);
+// The keys a document lists between two marks, an item each (the first
+// group of `item`): the single characters standing alone, backquoted or not,
+// once quoted text and the words " / " and " or " between keys are gone, and
+// "space".
+std::set<char> documentedKeys(const std::string& path, const char* from, const char* to,
+                              const char* item) {
+    const std::string text = readFile(ZANDOK_SOURCE_DIR "/" + path);
+    const std::size_t start = text.find(from), end = text.find(to, start);
+    const std::string list = text.substr(start, end - start);
     std::set<char> keys;
-    const std::regex row("\n\\| ([^|]*) \\|"), single("`(.)`");
-    const std::string table = readme.substr(from, to - from);
-    for (std::sregex_iterator r(table.begin(), table.end(), row), end; r != end; ++r) {
-        const std::string cell = (*r)[1];
-        if (cell == "space") keys.insert(' ');
-        for (std::sregex_iterator k(cell.begin(), cell.end(), single); k != end; ++k)
-            keys.insert((*k)[1].str()[0]);
-    }
-    return keys;
-}
-
-// The keys the manual page's CONTROLS section names after each .TP: single
-// characters set in bold, and "Space".
-std::set<char> manualKeys() {
-    const std::string page = readFile(ZANDOK_SOURCE_DIR "/dist/zandok.6");
-    const std::size_t from = page.find(".SH CONTROLS"), to = page.find(".SS Mouse", from);
-    const std::string controls = page.substr(from, to - from);
-    std::set<char> keys;
-    const std::regex item("\\.TP\n\\.BR? ([^\n]*)"), quoted("\"[^\"]*\""),
-        word("(^| )([^ ])(?= |$)");
-    for (std::sregex_iterator i(controls.begin(), controls.end(), item), end; i != end; ++i) {
-        // Quoted text between the bold words of .BR is not a key.
-        const std::string line = std::regex_replace((*i)[1].str(), quoted, " ");
-        if (line == "Space") keys.insert(' ');
-        for (std::sregex_iterator w(line.begin(), line.end(), word); w != end; ++w)
-            keys.insert((*w)[2].str()[0]);
+    const std::regex items(item), between("\"[^\"]*\"| / | or "), single("(^| )`?([^ `])`?(?= |$)");
+    for (std::sregex_iterator i(list.begin(), list.end(), items), none; i != none; ++i) {
+        const std::string keyText = std::regex_replace((*i)[1].str(), between, " ");
+        if (keyText == "space" || keyText == "Space") keys.insert(' ');
+        for (std::sregex_iterator k(keyText.begin(), keyText.end(), single); k != none; ++k)
+            keys.insert((*k)[2].str()[0]);
     }
     return keys;
 }
@@ -52,8 +36,10 @@ TEST_F(ShellTest, TheHelpLineAndTheDocumentedKeysAreThoseOfTheCommandTable) {
               "0:Save Replay h: Hint");
     const std::string keys = commandKeys();
     EXPECT_EQ(keys.size(), keySet(keys).size()) << "a key with two commands: " << keys;
-    EXPECT_EQ(readmeKeys(), keySet(keys));
-    EXPECT_EQ(manualKeys(), keySet(keys));
+    EXPECT_EQ(documentedKeys("README.md", "| key |", "\n\n", "\n\\| ([^|]*) \\|"), keySet(keys));
+    EXPECT_EQ(
+        documentedKeys("dist/zandok.6", ".SH CONTROLS", ".SS Mouse", "\\.TP\n\\.BR? ([^\n]*)"),
+        keySet(keys));
 }
 
 }  // namespace

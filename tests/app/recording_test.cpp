@@ -10,8 +10,9 @@
 #include "app/process_end.h"
 #include "tests/app/shell_fixture.h"
 
+namespace fs = std::filesystem;
+
 TEST_F(ShellTest, RecordingNamesThatCannotBeOpenedFallBackToOutputTxt) {
-    namespace fs = std::filesystem;
     const fs::path here = fs::current_path(), dir = tempPath("cwd");
     fs::remove_all(dir), fs::create_directory(dir), fs::current_path(dir), mkfifo("fifo", 0600);
     // A FIFO with no reader and a device are never waited on or written.
@@ -57,10 +58,10 @@ TEST_F(ShellTest, AFileSizeLimitStopsTheRecordingAtTheFirstWriteThatFailsAndPlay
     EXPECT_EQ(status, 0);  // ended normally, every check held
 }
 
-// Another game holds the lock of the file: start-up and key 0 leave it as
-// it is and say why; a name that merely fails still falls back.
+// A game holds the lock of the file it records into; another game's file:
+// start-up and key 0 leave it as it is and say why; a name that merely
+// fails still falls back.
 TEST_F(ShellTest, AFileAnotherGameRecordsIntoIsNeverOpenedNorEmptied) {
-    namespace fs = std::filesystem;
     const fs::path here = fs::current_path(), dir = tempPath("cwd");
     fs::remove_all(dir), fs::create_directory(dir), fs::current_path(dir);
     const std::string held = "Recording is off: another game is recording there";
@@ -74,6 +75,7 @@ TEST_F(ShellTest, AFileAnotherGameRecordsIntoIsNeverOpenedNorEmptied) {
     EXPECT_EQ(std::tuple(replayLog.file != nullptr, replayLog.path),
               std::tuple(true, "output.txt"));
     const int mine = open("output.txt", O_RDONLY);  // as a second game would find it
+    EXPECT_FALSE(lockFile(mine));                   // the game holds its recording's lock
     closeRecording(), std::ofstream("output.txt") << "INI3drop";
     ASSERT_TRUE(lockFile(mine));
     startRecording(), press("0no/such\r");
@@ -85,7 +87,6 @@ TEST_F(ShellTest, AFileAnotherGameRecordsIntoIsNeverOpenedNorEmptied) {
 // A read-only folder: the copy of a watched recording cannot be made
 // beside it. The recording is kept whole, and the line says so.
 TEST_F(ShellTest, WatchingTheRecordingInAReadOnlyFolderKeepsItWholeAndSaysSo) {
-    namespace fs = std::filesystem;
     const fs::path dir = tempPath("readonly");
     fs::remove_all(dir), fs::create_directory(dir);
     std::ofstream(dir / "output.txt");

@@ -5,6 +5,8 @@
 #include "app/startup.h"
 #include "tests/app/shell_fixture.h"
 
+namespace fs = std::filesystem;
+
 TEST_F(ShellTest, CommandLineSetsTheCameraAndTheLightFromNineNumbers) {
     using V = std::vector<float>;
     // Arguments; then eye, centre, up and light as they come out.
@@ -52,22 +54,17 @@ TEST_F(ShellTest, OptionsAreKnownOnlyInTheirOwnFormAndTheDataFolderIsMadeOnce) {
                   std::tuple(mode, dataFolder, left, "zandok"))
             << args[0];
     }
-    namespace fs = std::filesystem;
     const fs::path here = fs::current_path(), data = tempPath("data");
     fs::remove_all(data), setenv("XDG_DATA_HOME", data.c_str(), 1);
     EXPECT_TRUE(!enterDataFolder() && !enterDataFolder());
     EXPECT_EQ(fs::current_path(), data / "zandok");
-    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
-    setenv("XDG_DATA_HOME", "relative", 1), setenv("HOME", "/home/player", 1);
-    EXPECT_EQ(dataFolderPath(), "/home/player/.local/share/zandok");
-    setenv("HOME", home.c_str(), 1), unsetenv("XDG_DATA_HOME"), fs::current_path(here);
+    unsetenv("XDG_DATA_HOME"), fs::current_path(here);
 }
 
 // --data-dir with a data folder that cannot be used: the folder the game
 // was started from keeps its output.txt, even through key 0's fallback;
 // the line and standard error say why.
 TEST_F(ShellTest, ADataFolderThatCannotBeUsedLeavesTheStartFolderAlone) {
-    namespace fs = std::filesystem;
     const fs::path here = fs::current_path(), start = tempPath("start");
     fs::remove_all(start), fs::create_directories(start / "ro/zandok");
     fs::permissions(start / "ro/zandok", fs::perms(0555)), fs::current_path(start);

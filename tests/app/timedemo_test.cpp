@@ -6,8 +6,7 @@
 
 TEST_F(WindowTest, TimedemoPlaysAGameThroughSilentlyUnrecordedAndPrintsItsFrameRate) {
     run("rm -rf " + dir + "; mkdir " + dir);
-    std::string game = "INI1";  // and 80 moves
-    for (int i = 0; i < 40; ++i) game += "decXincX";
+    const std::string game = "INI1" + times("decXincX", 40, "");  // and 80 moves
     std::ofstream(dir + "/game.txt") << game;
     const std::string timedemo = "cd " + dir +
                                  " && SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=audio.raw "

@@ -44,27 +44,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     startRecording();
     for (size_t i = 0; i + 1 < size && !exitAsked; i += 2) {
         const uint8_t what = data[i], arg = data[i + 1];
-        switch (what % 5) {
-            case 0:
-                onKey(typed(arg), 0, 0);
-                break;
-            case 1:
-                onSpecialKey(arg, 0, 0);
-                break;
-            case 2:
-                onMouseButton(arg % 3, arg / 3 % 2, arg, what);
-                break;
-            case 3:
-                if (what >= 128)
-                    onMouseDrag(farPlaces[arg % 8], farPlaces[arg / 8 % 8]);
-                else
-                    onMouseDrag(nearBy(inputState.lastMouseX, static_cast<int8_t>(arg)),
-                                nearBy(inputState.lastMouseY, static_cast<int8_t>(what)));
-                break;
-            default:
-                fakeClock += arg % 8, onIdle();
-                break;
-        }
+        const int event = what % 5;
+        if (event == 0)
+            onKey(typed(arg), 0, 0);
+        else if (event == 1)
+            onSpecialKey(arg, 0, 0);
+        else if (event == 2)
+            onMouseButton(arg % 3, arg / 3 % 2, arg, what);
+        else if (event == 3 && what >= 128)
+            onMouseDrag(farPlaces[arg % 8], farPlaces[arg / 8 % 8]);
+        else if (event == 3)
+            onMouseDrag(nearBy(inputState.lastMouseX, static_cast<int8_t>(arg)),
+                        nearBy(inputState.lastMouseY, static_cast<int8_t>(what)));
+        else
+            fakeClock += arg % 8, onIdle();
     }
     closeRecording();
     return 0;
