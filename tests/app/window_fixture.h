@@ -71,7 +71,7 @@ protected:
                 panel = window("^CONTROL PANEL$");
                 return !game.empty() && !panel.empty() && tick(gridRow) > 10;
             },
-            300));
+            600));  // a minute: software GL on a busy machine is slow to start
     }
     void TearDown() override {
         if (pid > 0 && !exited(0)) kill(pid, SIGKILL), waitpid(pid, nullptr, 0);
