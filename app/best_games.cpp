@@ -258,6 +258,9 @@ std::vector<std::string> gamesOutOfBounds(const std::vector<BestGame>& ranked) {
 }
 
 bool pruneBestGames(const std::string& folder) {
+    // Replaying a big game takes seconds: done and cached before the lock,
+    // so that a game being kept never waits for it.
+    readBestGames(folder);
     const GamesLock lock(folder);
     if (!lock.held()) return false;
     bool changed = false;

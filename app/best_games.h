@@ -38,8 +38,9 @@ std::vector<BestGame> cachedBestGames(const std::string& folder);
 // The names that fall out of both the 10 best and the 20 most recent of a
 // table ranked best first.
 std::vector<std::string> gamesOutOfBounds(const std::vector<BestGame>& ranked);
-// Under the folder's lock: removes the games out of bounds and rewrites the
-// cache; false when the folder cannot be locked.
+// Replays what is new first, then under the folder's lock removes the games
+// out of bounds and rewrites the cache; false when the folder cannot be
+// locked.
 bool pruneBestGames(const std::string& folder);
 
 // Writes words as a new kept game ending at endTime: a temporary name that

@@ -2,6 +2,7 @@
 #include "app/commands.h"
 
 #include <cstdint>
+#include <string>
 
 #include "app/input_state.h"
 #include "app/playback.h"
@@ -35,26 +36,24 @@ bool gateOpen(Gate gate) {
     return false;
 }
 
-// Keys that flip a 0/1 switch and announce its new state for 2 seconds.
+// Switches that flip between 0 and 1 and announce their new state for 2
+// seconds.
 struct FlagToggle {
-    unsigned char key;
-    Gate gate;
     int32_t* flag;
     const char* onText;
     const char* offText;
     int cueId;
 };
 
-const FlagToggle toggles[] = {
-    {'h', Gate::Running, &gameState.hintsOn,
-     "Hints ON - shown in different colour (WARNING: They might not be the most optimal "
-     "choices!  Beware!)",
-     "Hints OFF", CueHints},
-    {'3', Gate::Always, &viewSettings.gridlines, "Gridlines ON", "Gridlines OFF", CueView},
-    {'4', Gate::Always, &viewSettings.wireframe, "Wireframe ON", "Wireframe OFF", CueView},
-    {'5', Gate::Always, &gameState.soundOn, "Sound ON", "Sound OFF", 0},
-    {'z', Gate::Always, &viewSettings.navigating, "Zoom ON", "Zoom OFF", CueView},
-};
+const FlagToggle hintsSwitch{
+    &gameState.hintsOn,
+    "Hints ON - shown in different colour (WARNING: They might not be the most optimal "
+    "choices!  Beware!)",
+    "Hints OFF", CueHints};
+const FlagToggle gridSwitch{&viewSettings.gridlines, "Gridlines ON", "Gridlines OFF", CueView};
+const FlagToggle wireframeSwitch{&viewSettings.wireframe, "Wireframe ON", "Wireframe OFF", CueView};
+const FlagToggle soundSwitch{&gameState.soundOn, "Sound ON", "Sound OFF", 0};
+const FlagToggle navigatingSwitch{&viewSettings.navigating, "Zoom ON", "Zoom OFF", CueView};
 
 void flip(const FlagToggle& t) {
     *t.flag = *t.flag ? 0 : 1;
@@ -113,43 +112,83 @@ void askQuit() {
     showUrgentMessage("Game is paused.  Type 'yes' to quit, anything else to continue", 20);
 }
 
-const char* const helpText =
-    "1: ViewO 2:ViewP 3:Grid 4:Wireframe 5:Sound 6: Cheat 7:Align 9:Load Replay 0:Save Replay "
-    "h: Hint";
+void showHelp();
 
-void showHelp() {
-    showUrgentMessage(helpText, 10);
-    postMessage(helpText, 10);
-    postMessage("You can always press 'p' to restart and 'q' to quit", 3);
-}
-
+// Every key's command: a switch to flip, or an action. The keys with a help
+// label make the help line, in this order.
 struct KeyCommand {
     unsigned char key;
     Gate gate;
     void (*run)();
+    const FlagToggle* toggle;
+    const char* helpLabel;
 };
 
 const KeyCommand commands[] = {
-    {'d', Gate::Running, plusX},         {'a', Gate::Running, minusX},
-    {'x', Gate::Running, plusZ},         {'w', Gate::Running, minusZ},
-    {'s', Gate::Running, turnBlock},     {' ', Gate::Running, fall},
-    {'H', Gate::Running, placeByHint},   {'+', Gate::RunningBelowTop, levelUp},
-    {'1', Gate::Always, orthogonalView}, {'2', Gate::Always, perspectiveView},
-    {'6', Gate::Always, cheatCommand},   {'7', Gate::Always, alignView},
-    {'9', Gate::Always, askReplayName},  {'0', Gate::Always, askRecordingName},
-    {'q', Gate::Always, askQuit},        {'p', Gate::Always, restartGame},
-    {'?', Gate::Always, showHelp},
+    {'1', Gate::Always, orthogonalView, nullptr, ": ViewO"},
+    {'2', Gate::Always, perspectiveView, nullptr, ":ViewP"},
+    {'3', Gate::Always, nullptr, &gridSwitch, ":Grid"},
+    {'4', Gate::Always, nullptr, &wireframeSwitch, ":Wireframe"},
+    {'5', Gate::Always, nullptr, &soundSwitch, ":Sound"},
+    {'6', Gate::Always, cheatCommand, nullptr, ": Cheat"},
+    {'7', Gate::Always, alignView, nullptr, ":Align"},
+    {'9', Gate::Always, askReplayName, nullptr, ":Load Replay"},
+    {'0', Gate::Always, askRecordingName, nullptr, ":Save Replay"},
+    {'h', Gate::Running, nullptr, &hintsSwitch, ": Hint"},
+    {'d', Gate::Running, plusX, nullptr, nullptr},
+    {'a', Gate::Running, minusX, nullptr, nullptr},
+    {'x', Gate::Running, plusZ, nullptr, nullptr},
+    {'w', Gate::Running, minusZ, nullptr, nullptr},
+    {'s', Gate::Running, turnBlock, nullptr, nullptr},
+    {' ', Gate::Running, fall, nullptr, nullptr},
+    {'H', Gate::Running, placeByHint, nullptr, nullptr},
+    {'+', Gate::RunningBelowTop, levelUp, nullptr, nullptr},
+    {'z', Gate::Always, nullptr, &navigatingSwitch, nullptr},
+    {'q', Gate::Always, askQuit, nullptr, nullptr},
+    {'p', Gate::Always, restartGame, nullptr, nullptr},
+    {'?', Gate::Always, showHelp, nullptr, nullptr},
 };
+
+// The help line, made once from the table; the message line keeps the text
+// itself, so it lives as long as the program.
+const char* helpText() {
+    static const std::string text = [] {
+        std::string line;
+        for (const KeyCommand& c : commands) {
+            if (!c.helpLabel) continue;
+            if (!line.empty()) line += ' ';
+            line += static_cast<char>(c.key);
+            line += c.helpLabel;
+        }
+        return line;
+    }();
+    return text.c_str();
+}
+
+void showHelp() {
+    showUrgentMessage(helpText(), 10);
+    postMessage(helpText(), 10);
+    postMessage("You can always press 'p' to restart and 'q' to quit", 3);
+}
 
 }  // namespace
 
 void runCommand(unsigned char key) {
     resetStatus();
-    for (const FlagToggle& t : toggles)
-        if (t.key == key && gateOpen(t.gate)) flip(t);
-    for (const KeyCommand& c : commands)
-        if (c.key == key && gateOpen(c.gate)) c.run();
+    for (const KeyCommand& c : commands) {
+        if (c.key != key || !gateOpen(c.gate)) continue;
+        if (c.toggle)
+            flip(*c.toggle);
+        else
+            c.run();
+    }
     windowSeam.redisplay();
+}
+
+std::string commandKeys() {
+    std::string keys;
+    for (const KeyCommand& c : commands) keys += static_cast<char>(c.key);
+    return keys;
 }
 
 void onKey(unsigned char key, int, int) {

@@ -2,9 +2,12 @@
 // and playback all come through here with the character of a key.
 #pragma once
 
+#include <string>
+
 // GLUT's keyboard callback: an open prompt takes the key, otherwise it is a
 // command. x and y are not used.
 void onKey(unsigned char key, int x, int y);
-// The command of one key, as if no prompt were open (playback uses this, so
-// a name prompt left open does not swallow the replayed moves).
+// The command of one key, as if no prompt were open.
 void runCommand(unsigned char key);
+// Every key the command table knows, once each, in the table's order.
+std::string commandKeys();

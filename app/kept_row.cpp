@@ -16,7 +16,9 @@ int32_t blocksStarted = 0;
 // Landing and later header words start a block (they are known by their
 // first letter, as playback knows them).
 void countBlocks(const char* bytes, std::size_t count) {
-    if (count == TokenLength && (bytes[0] == 'C' || bytes[0] == 'I')) ++blocksStarted;
+    if (count == TokenLength &&
+        (startsKindWord(bytes, Word::Landing) || startsKindWord(bytes, Word::Header)))
+        ++blocksStarted;
 }
 
 }  // namespace

@@ -11,8 +11,6 @@
 #include <X11/Xlib.h>
 #include <unistd.h>
 
-#include <csignal>
-
 #include "app/keep_game.h"
 #include "app/recording.h"
 
@@ -51,8 +49,6 @@ void checkWindows(int) {
 void watchForLostDisplay() {
     XSetErrorHandler(onXError);
     XSetIOErrorHandler(onXIOError);
-    // A connection cut from the other side ends in the handler, not by a signal.
-    std::signal(SIGPIPE, SIG_IGN);
 }
 
 void watchCurrentWindow() {

@@ -9,15 +9,17 @@
 #include "app/control_panel.h"
 #include "app/game_frames.h"
 #include "app/idle.h"
+#include "app/idle_glut.h"
 #include "app/keep_game.h"
 #include "app/lost_display.h"
 #include "app/platform_glut.h"
-#include "app/quit_signals.h"
+#include "app/process_end.h"
 #include "app/recording.h"
 #include "app/scores_command.h"
 #include "app/sound_sdl.h"
 #include "app/startup.h"
 #include "app/timedemo.h"
+#include "app/window_class.h"
 #include "model/sound_cue.h"
 #include "render/gl_setup.h"
 
@@ -40,7 +42,12 @@ int main(int argc, char** argv) {
         default:
             break;
     }
-    if (options.dataFolder) enterDataFolder();
+    ignoreWriteSignals();
+    catchEndSignals();
+    // A data folder that cannot be used leaves the folder the game was
+    // started from alone: its output.txt may hold a game worth keeping.
+    if (options.dataFolder)
+        if (const char* why = enterDataFolder()) refuseDefaultRecording(why);
     // The timedemo plays silently and records nothing.
     const bool timedemo = options.mode == StartOptions::Timedemo;
     if (timedemo && !loadTimedemo(options.timedemoFile)) return 1;
@@ -56,21 +63,27 @@ int main(int argc, char** argv) {
     applyCommandLine(glutArgc, options.argv);
     glutInit(&glutArgc, options.argv);
     watchForLostDisplay();
-    if (!timedemo) quitOnSignals();
     // Closing a window ends the process through exit, as the quit paths do.
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_EXIT);
 
+    // Each window, as soon as it is made: watched for its loss, named for
+    // the desktop, and followed as it shows and hides.
+    const auto settle = [](const char* instance) {
+        watchCurrentWindow();
+        nameWindowClass(instance);
+        followVisibility();
+    };
     createControlPanel();
-    watchCurrentWindow();
+    settle("zandok-panel");
     createGameWindow();
-    watchCurrentWindow();
+    settle("zandok");
     initGraphics();
     if (timedemo) {
         startTimedemo();
     } else {
         startRecording();
         playCueAfterFirstFrame(CueStart);
-        glutIdleFunc(onIdle);
+        runIdlePasses(onIdle);
     }
     glutMainLoop();
     return 0;

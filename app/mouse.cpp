@@ -26,7 +26,7 @@ void fullScreen() {
 }
 void startGeometry() {
     windowSeam.reshapeWindow(ViewSettings::windowWidth, ViewSettings::windowHeight);
-    windowSeam.positionWindow(40, 40);
+    windowSeam.positionWindow(ViewSettings::windowX, ViewSettings::windowY);
     viewCue();
 }
 
@@ -54,9 +54,12 @@ const SteeringQuarter quarters[4] = {
     {0, 1, -1, 0},   // 270..359
 };
 
-void navigate(int dx, int dy) {
+// The motion between two events, in a wider type: a drag across the whole
+// int range must not overflow.
+void navigate(int64_t dx, int64_t dy) {
     const float width = static_cast<float>(ViewSettings::windowWidth);
-    viewSettings.angleY += static_cast<int32_t>(static_cast<float>(dx) / width * 360.0f);
+    const auto degrees = static_cast<int64_t>(static_cast<float>(dx) / width * 360.0f);
+    viewSettings.angleY = withinTurns(viewSettings.angleY + degrees);
     float zoom = viewSettings.zoom + static_cast<float>(dy) / width;
     if (zoom < minZoom) zoom = minZoom;
     if (zoom > maxZoom) zoom = maxZoom;
@@ -64,11 +67,11 @@ void navigate(int dx, int dy) {
     windowSeam.setProjection();
 }
 
-void steer(int dx, int dy) {
+void steer(int64_t dx, int64_t dy) {
     viewSettings.angleY = ((viewSettings.angleY % 360) + 360) % 360;
     const SteeringQuarter& q = quarters[viewSettings.angleY / 90];
-    const int h = q.hx * dx + q.hy * dy;
-    const int v = q.vx * dx + q.vy * dy;
+    const int64_t h = q.hx * dx + q.hy * dy;
+    const int64_t v = q.vx * dx + q.vy * dy;
     if (h > steerThreshold)
         onKey('d', 0, 0);
     else if (h < -steerThreshold)
@@ -97,8 +100,8 @@ void onMouseButton(int button, int state, int x, int y) {
 }
 
 void onMouseDrag(int x, int y) {
-    const int dx = x - inputState.lastMouseX;
-    const int dy = y - inputState.lastMouseY;
+    const int64_t dx = int64_t{x} - inputState.lastMouseX;
+    const int64_t dy = int64_t{y} - inputState.lastMouseY;
     if (viewSettings.navigating)
         navigate(dx, dy);
     else

@@ -3,12 +3,11 @@
 
 #include <GL/freeglut.h>
 
-#include <cstdlib>
-
 #include "app/commands.h"
 #include "app/control_panel.h"
 #include "app/game_frames.h"
 #include "app/mouse.h"
+#include "app/process_end.h"
 #include "app/window_seam.h"
 #include "render/camera.h"
 #include "render/view_settings.h"
@@ -17,8 +16,6 @@ int mainWindow = 0;
 
 namespace {
 
-constexpr int gameX = 40;
-constexpr int gameY = 40;
 const char* const gameTitle = "3D Zandok - blocks in three dimensions (APRIL 2003, v.1)";
 
 // The window calls act on the game window whichever window is current.
@@ -41,14 +38,13 @@ void positionWindow(int x, int y) {
     onGameWindow();
     glutPositionWindow(x, y);
 }
-void endProcess(int status) { std::exit(status); }
 
 }  // namespace
 
 void createGameWindow() {
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
     glutInitWindowSize(ViewSettings::windowWidth, ViewSettings::windowHeight);
-    glutInitWindowPosition(gameX, gameY);
+    glutInitWindowPosition(ViewSettings::windowX, ViewSettings::windowY);
     mainWindow = glutCreateWindow(gameTitle);
 
     glutDisplayFunc(drawGameFrame);
@@ -67,5 +63,5 @@ void installWindowSeam() {
     windowSeam.positionWindow = positionWindow;
     windowSeam.syncPanel = syncControlPanel;
     windowSeam.makeGameWindowCurrent = onGameWindow;
-    windowSeam.exitProcess = endProcess;
+    windowSeam.exitProcess = endNormally;
 }

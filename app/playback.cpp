@@ -19,7 +19,7 @@
 namespace {
 
 struct TokenAction {
-    const char* word;
+    Word word;
     void (*perform)(const char* token);
 };
 
@@ -34,15 +34,19 @@ void fillGapsAsRecorded(const char* token) {
     recordToken(token);
 }
 
+// Decided here: a token is performed by the command of its key, never
+// through onKey. A prompt the player has open (a name half typed, the quit
+// question) takes no replayed move as a typed letter or as its answer, and
+// the moves still record, sound and redraw as their keys do.
 const TokenAction tokenActions[] = {
-    {"incX", [](const char*) { moveBlock(Move::PlusX); }},
-    {"decX", [](const char*) { moveBlock(Move::MinusX); }},
-    {"incZ", [](const char*) { moveBlock(Move::PlusZ); }},
-    {"decZ", [](const char*) { moveBlock(Move::MinusZ); }},
-    {"drop", drop},
-    {"incM", [](const char*) { turnBlock(); }},
-    {"HINT", [](const char*) { placeByHint(); }},
-    {"ngap", fillGapsAsRecorded},
+    {Word::IncX, [](const char*) { moveBlock(Move::PlusX); }},
+    {Word::DecX, [](const char*) { moveBlock(Move::MinusX); }},
+    {Word::IncZ, [](const char*) { moveBlock(Move::PlusZ); }},
+    {Word::DecZ, [](const char*) { moveBlock(Move::MinusZ); }},
+    {Word::Drop, drop},
+    {Word::Turn, [](const char*) { turnBlock(); }},
+    {Word::Hint, [](const char*) { placeByHint(); }},
+    {Word::Cheat, fillGapsAsRecorded},
 };
 
 void endReplay() {
@@ -78,7 +82,7 @@ namespace {
 void perform(const ReplayToken& token) {
     if (token.length == TokenLength)
         for (const TokenAction& action : tokenActions)
-            if (std::memcmp(token.text, action.word, TokenLength) == 0) {
+            if (std::memcmp(token.text, spelling(action.word), TokenLength) == 0) {
                 // As the key command would: from a clean status, then a new frame.
                 resetStatus();
                 action.perform(token.text);
@@ -87,19 +91,19 @@ void perform(const ReplayToken& token) {
             }
     if (token.length == 0) return;  // a line break on its own
 
-    // Landing and header tokens are known by their first character alone.
-    if (token.text[0] != 'C' && token.text[0] != 'I') return;
+    const bool landing = startsKindWord(token.text, Word::Landing);
+    if (!landing && !startsKindWord(token.text, Word::Header)) return;
     const int kind = tokenKind(token);
     if (kind < 0) {
         replaySource.damagedAt = token.offset;
         endReplay();
         return;
     }
-    if (token.text[0] == 'C') gameStep();
+    if (landing) gameStep();
     fallingBlock.start(static_cast<int16_t>(kind));
     // Only the file's own header replaces the one the loading restart wrote;
     // any later one is a token like the others.
-    if (token.text[0] == 'I' && token.offset == 0)
+    if (!landing && token.offset == 0)
         restartRecording(token.text);
     else
         recordToken(token.text);

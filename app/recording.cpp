@@ -1,13 +1,16 @@
 // Writing the recording. Every token is flushed at once and checked; the
 // header cuts the file, so the recording always holds exactly the current
-// game, never with a hole in it.
+// game, never with a hole in it. The file is locked while it is recorded
+// into: a second game never writes into it, nor empties it.
 #include "app/recording.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
 
+#include "app/file_lock.h"
 #include "app/game_words.h"
 #include "app/regular_file.h"
 #include "model/block.h"
@@ -16,25 +19,42 @@
 
 ReplayLog replayLog;
 
+bool writeAndFlush(std::FILE* file, const char* bytes, std::size_t count) {
+    return std::fwrite(bytes, 1, count, file) == count && std::fflush(file) == 0;
+}
+bool (*writeRecordingBytes)(std::FILE*, const char*, std::size_t) = writeAndFlush;
+
 namespace {
 
-void sayRecordingIsOff() { showUrgentMessage("Recording is off: output.txt cannot be written", 8); }
+const char* const defaultName = "output.txt";
+const char* const cannotWriteText = "Recording is off: output.txt cannot be written";
+const char* const heldText = "Recording is off: another game is recording there";
+const char* const stoppedText = "Recording stopped: the recording cannot be written";
+const char* const noCopyText =
+    "Recording stopped: no copy can be made beside the recording, which is kept whole";
+
+const char* defaultRefusal = nullptr;
+
+void sayRecordingIsOff(const char* why) { showUrgentMessage(why, 8); }
 
 // Keeps what reached the disk whole and writes nothing more until the next
 // recording is opened.
-void stopRecording() {
+void stopRecording(const char* why) {
     std::FILE* file = replayLog.file;
     replayLog.file = nullptr;
     replayLog.failed = true;
-    (void)!ftruncate(fileno(file), replayLog.length);  // nothing more can be done for this file
+    // Cut after the close, whose flush may still write a failed token's part.
+    const int fd = dup(fileno(file));
     std::fclose(file);
-    showUrgentMessage("Recording stopped: the recording cannot be written", 8);
+    (void)!ftruncate(fd, replayLog.length);  // nothing more can be done for this file
+    if (fd >= 0) close(fd);
+    showUrgentMessage(why, 8);
 }
 
 bool writeChecked(const char* bytes, std::size_t count) {
     if (!replayLog.file) return false;
-    if (std::fwrite(bytes, 1, count, replayLog.file) != count || std::fflush(replayLog.file) != 0) {
-        stopRecording();
+    if (!writeRecordingBytes(replayLog.file, bytes, count)) {
+        stopRecording(stoppedText);
         return false;
     }
     replayLog.length += static_cast<long>(count);
@@ -47,10 +67,15 @@ void appendToken(const char* bytes, std::size_t count) {
     writeChecked(bytes, count);
 }
 
+void closeOriginal() {
+    if (replayLog.original) std::fclose(replayLog.original);
+    replayLog.original = nullptr;
+}
+
 void dropShadow() {
-    if (replayLog.shadowPath.empty()) return;
-    unlink(replayLog.shadowPath.c_str());
+    if (!replayLog.shadowPath.empty()) unlink(replayLog.shadowPath.c_str());
     replayLog.shadowPath.clear();
+    closeOriginal();
 }
 
 // Cut the previous game's tokens away: a shorter game must not leave the
@@ -60,27 +85,43 @@ bool cutRecording() {
     std::rewind(replayLog.file);
     replayLog.length = 0;
     if (ftruncate(fileno(replayLog.file), 0) == 0) return true;
-    stopRecording();
+    stopRecording(stoppedText);
     return false;
+}
+
+const char* offText(FileTrouble why) {
+    return why == FileTrouble::Held ? heldText : cannotWriteText;
 }
 
 }  // namespace
 
-bool openRecordingFile(const std::string& path) {
+bool openRecordingFile(const std::string& path, FileTrouble* why) {
     closeRecording();
     seams.tokenWriter = appendToken;
-    replayLog.file = openRegularForWriting(path);
+    replayLog.file = openRegularForWriting(path, why);
     replayLog.path = path;
     return replayLog.file != nullptr;
 }
 
+void refuseDefaultRecording(const char* why) { defaultRefusal = why; }
+
 void startRecording() {
-    if (!openRecordingFile("output.txt")) sayRecordingIsOff();
+    FileTrouble why = FileTrouble::NoTrouble;
+    if (defaultRefusal)
+        sayRecordingIsOff(defaultRefusal);
+    else if (!openRecordingFile(defaultName, &why))
+        sayRecordingIsOff(offText(why));
     writeReplayHeader();  // the game's words begin here, written or not
 }
 
 void openRecording(const std::string& name) {
-    if (!openRecordingFile(name) && !openRecordingFile("output.txt")) sayRecordingIsOff();
+    FileTrouble why = FileTrouble::NoTrouble;
+    if (openRecordingFile(name, &why)) return;
+    // Another game's file is not replaced by output.txt: the player would
+    // never learn that his name was refused.
+    if (why == FileTrouble::Held) return sayRecordingIsOff(heldText);
+    if (defaultRefusal) return sayRecordingIsOff(defaultRefusal);
+    if (!openRecordingFile(defaultName, &why)) sayRecordingIsOff(offText(why));
 }
 
 bool closeRecording() {
@@ -97,7 +138,7 @@ void restartRecording(const char token[TokenLength]) {
 
 void writeReplayHeader() {
     char header[16];
-    const int length = formatKindToken(header, "INI", fallingBlock.kind);
+    const int length = formatKindWord(header, Word::Header, fallingBlock.kind);
     noteGameStart(header, static_cast<std::size_t>(length));
     if (cutRecording()) writeChecked(header, static_cast<std::size_t>(length));
 }
@@ -108,16 +149,20 @@ void recordBesideWhilePlaying(dev_t device, ino_t inode) {
         fstat(fileno(replayLog.file), &info) != 0 || info.st_dev != device || info.st_ino != inode)
         return;
     std::string shadow = replayLog.path + ".XXXXXX";
-    const int fd = mkstemp(shadow.data());
-    std::FILE* file = fd >= 0 && fchmod(fd, info.st_mode & 0777) == 0 ? fdopen(fd, "wb") : nullptr;
+    const int fd = mkostemp(shadow.data(), O_CLOEXEC);
+    std::FILE* file = fd >= 0 && fchmod(fd, info.st_mode & 0777) == 0 && lockFile(fd)
+                          ? fdopen(fd, "wb")
+                          : nullptr;
     if (!file) {
+        // A read-only folder, say: the recording stays as it is, and says so.
         if (fd >= 0) close(fd), unlink(shadow.c_str());
-        stopRecording();
+        stopRecording(noCopyText);
         return;
     }
+    // A normal exit during the playback drops the copy (app/process_end.h).
     static const bool dropAtExit = std::atexit([] { closeRecording(); }) == 0;
     (void)dropAtExit;
-    std::fclose(replayLog.file);
+    replayLog.original = replayLog.file;
     replayLog.file = file;
     replayLog.shadowPath = shadow;
     replayLog.length = 0;
@@ -127,6 +172,7 @@ void keepPlaybackRecording() {
     if (!replayLog.file) dropShadow();  // a copy cut short by a failed write
     if (replayLog.shadowPath.empty()) return;
     const bool kept = std::rename(replayLog.shadowPath.c_str(), replayLog.path.c_str()) == 0;
-    replayLog.shadowPath.clear();
-    if (!kept && replayLog.file) stopRecording();
+    if (kept) replayLog.shadowPath.clear();
+    dropShadow();
+    if (!kept && replayLog.file) stopRecording(stoppedText);
 }

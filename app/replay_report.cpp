@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/replay_source.h"
 #include "model/block.h"
 #include "suggest/display_well.h"
 #include "suggest/rule_book.h"
@@ -54,4 +55,19 @@ std::string replayReport(long steps) {
         out += '\n';
     }
     return out;
+}
+
+std::string damagedTokenNote() {
+    const std::size_t at = replaySource.damagedAt;
+    std::string token;
+    for (std::size_t i = at; i < at + TokenLength && i < replaySource.text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(replaySource.text[i]);
+        if (c == '\n') break;
+        char shown[8];
+        std::snprintf(shown, sizeof shown,
+                      c >= 32 && c < 127 && c != '"' && c != '\\' ? "%c" : "\\x%02x", c);
+        token += shown;
+    }
+    return "playback stopped at byte " + std::to_string(at) + ", at the damaged token \"" + token +
+           "\"";
 }

@@ -6,3 +6,6 @@
 
 // Every line ends in a line break; steps is the number of replay steps made.
 std::string replayReport(long steps);
+// Where the playback stopped at a damaged token and the token as it stands
+// in the file (bytes that are not plain text escaped), for standard error.
+std::string damagedTokenNote();

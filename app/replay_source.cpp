@@ -13,13 +13,16 @@ ReplaySource replaySource;
 
 namespace {
 
-bool readWhole(std::FILE* in, std::string& text) {
+FileTrouble readWhole(std::FILE* in, std::string& text) {
     char chunk[65536];
     for (;;) {
         const std::size_t got = std::fread(chunk, 1, sizeof chunk, in);
         text.append(chunk, got);
-        if (text.size() > MaxReplayBytes) return false;
-        if (got < sizeof chunk) return !std::ferror(in);
+        if (text.size() > MaxReplayBytes) return FileTrouble::TooLarge;
+        if (got < sizeof chunk) {
+            if (std::ferror(in)) return FileTrouble::Other;
+            return text.empty() ? FileTrouble::Empty : FileTrouble::NoTrouble;
+        }
     }
 }
 
@@ -27,15 +30,20 @@ bool readWhole(std::FILE* in, std::string& text) {
 
 void closeReplay() { replaySource = ReplaySource{}; }
 
-bool loadReplay(const std::string& name) {
+bool loadReplay(const std::string& name, FileTrouble* why) {
     closeReplay();
-    std::FILE* in = openRegularForReading(name);
-    if (!in) return false;
+    FileTrouble trouble = FileTrouble::NoTrouble;
+    std::FILE* in = openRegularForReading(name, &trouble);
     struct stat info {};
-    const bool read = readWhole(in, replaySource.text) && fstat(fileno(in), &info) == 0;
-    std::fclose(in);
+    if (in) {
+        trouble = readWhole(in, replaySource.text);
+        if (trouble == FileTrouble::NoTrouble && fstat(fileno(in), &info) != 0)
+            trouble = FileTrouble::Other;
+        std::fclose(in);
+    }
+    if (why) *why = trouble;
     replaySource.device = info.st_dev, replaySource.inode = info.st_ino;
-    if (read && !replaySource.text.empty()) return true;
+    if (trouble == FileTrouble::NoTrouble) return true;
     closeReplay();
     return false;
 }

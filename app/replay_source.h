@@ -7,10 +7,8 @@
 #include <cstddef>
 #include <string>
 
+#include "app/regular_file.h"
 #include "model/recording.h"
-
-// Larger files are refused.
-constexpr std::size_t MaxReplayBytes = 16 * 1024 * 1024;
 
 struct ReplaySource {
     std::string text;
@@ -24,9 +22,10 @@ struct ReplaySource {
 
 extern ReplaySource replaySource;
 
-// Drops the loaded file and reads name whole; false (and nothing loaded)
-// when it is not a regular file, cannot be read, is empty or is too large.
-bool loadReplay(const std::string& name);
+// Drops the loaded file and reads name whole; false (nothing loaded, and
+// why) when it is not a regular file, cannot be read, is empty or is larger
+// than MaxReplayBytes.
+bool loadReplay(const std::string& name, FileTrouble* why = nullptr);
 // Drops the loaded file.
 void closeReplay();
 

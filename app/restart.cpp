@@ -52,4 +52,6 @@ void resetShell() {
     closeReplay();
     closeRecording();
     gameWords = {};
+    refuseDefaultRecording(nullptr);
+    writeRecordingBytes = writeAndFlush;
 }

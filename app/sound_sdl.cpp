@@ -15,6 +15,7 @@
 #include <cstring>
 #include <mutex>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "app/sound_clips.h"
@@ -35,6 +36,9 @@ std::thread opener;
 SDL_AudioDeviceID device = 0;
 SDL_AudioSpec deviceSpec{};
 bool exitHookSet = false;
+// The process is ending while the device opens: the player thread, should
+// its open ever return, touches nothing more.
+bool abandoned = false;
 
 // The clips in the device's format, by index in soundClips; a clip SDL could
 // not read stays empty and is skipped.
@@ -88,9 +92,28 @@ std::vector<Uint8> convertClip(const SoundClip& clip) {
     return out;
 }
 
-void atExit() { shutdownSoundBackend(); }
+// At exit nothing may wait on the device, which can hang for ever (an audio
+// server that never answers, SDL's disk driver writing into a full pipe):
+// a device still opening is left to the end of the process, and an open
+// one is only silenced, so that the audio thread reads no clip after the
+// clips are gone. The process's end closes the device.
+void atExit() {
+    std::unique_lock<std::mutex> lock(stateLock);
+    if (deviceState == SoundOpening) {
+        abandoned = true;
+        opener.detach();
+        return;
+    }
+    lock.unlock();
+    awaitSoundDevice();  // done opening: it only has its own cleanup left
+    lock.lock();
+    if (deviceState != SoundOpen) return;
+    SDL_LockAudioDevice(device);
+    playData = nullptr;
+    SDL_UnlockAudioDevice(device);
+}
 
-// Opens the device and converts the clips; on the player thread.
+// Opens the device; on the player thread.
 bool openDevice() {
     // Audio only, and no signal handlers: Ctrl+C and kill still end the game.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
@@ -109,14 +132,10 @@ bool openDevice() {
     device = SDL_OpenAudioDevice(nullptr, 0, &want, &deviceSpec,
                                  SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_FORMAT_CHANGE |
                                      SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
-    if (device == 0) {
-        sayNoSound(SDL_GetError());
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return false;
-    }
-    converted.clear();
-    for (int i = 0; i < soundClipCount; ++i) converted.push_back(convertClip(soundClips[i]));
-    return true;
+    if (device != 0) return true;
+    sayNoSound(SDL_GetError());
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
 }
 
 // The converted clip of a cue id, or null when there is none; the device is
@@ -139,10 +158,15 @@ void startClip(int id) {
     SDL_UnlockAudioDevice(device);
 }
 
-// The player thread: opens the device, then starts the latest cue wanted.
+// The player thread: opens the device, converts the clips, then starts the
+// latest cue wanted.
 void openAndPlayPending() {
-    const bool opened = openDevice();
+    const bool opened = openSoundDevice();
+    std::vector<std::vector<Uint8>> clips;
+    for (int i = 0; opened && i < soundClipCount; ++i) clips.push_back(convertClip(soundClips[i]));
     const std::lock_guard<std::mutex> lock(stateLock);
+    if (abandoned) return;
+    converted = std::move(clips);
     deviceState = opened ? SoundOpen : SoundFailed;
     if (opened) {
         startClip(pendingCue);
@@ -175,6 +199,8 @@ void playWithSdl(int id) {
 }
 
 }  // namespace
+
+bool (*openSoundDevice)() = openDevice;
 
 void installSoundBackend() { seams.cuePlayer = playWithSdl; }
 

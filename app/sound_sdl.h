@@ -12,9 +12,13 @@ void installSoundBackend();
 // Waits for the player thread to finish opening the device, if it is.
 void awaitSoundDevice();
 // Waits for the player thread, stops the cue, closes the device and quits
-// SDL's audio; the next cue opens it afresh. Also run at exit once a cue
-// was played.
+// SDL's audio; the next cue opens it afresh. (At exit the player waits for
+// nothing: it silences an open device and leaves a device still opening.)
 void shutdownSoundBackend();
+
+// Opens the device on the player thread; false when there is none. Tests
+// put in one that never returns, as a stuck sound server's may not.
+extern bool (*openSoundDevice)();
 
 // ---- What the player knows, for tests and diagnostics ----
 

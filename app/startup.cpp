@@ -2,13 +2,19 @@
 // the nine-number command line.
 #include "app/startup.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cfloat>
 #include <climits>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <utility>
 
 #include "model/message_line.h"
 #include "render/view_settings.h"
@@ -100,13 +106,30 @@ std::string dataFolderPath() {
     return "";
 }
 
-bool enterDataFolder() {
+const char* enterDataFolder() {
     const std::string folder = dataFolderPath();
+    if (folder.empty()) {
+        std::fputs(
+            "zandok: no data folder, as neither HOME nor XDG_DATA_HOME names one; "
+            "recording is off\n",
+            stderr);
+        return "Recording is off: there is no data folder (HOME is not set)";
+    }
+    // Each step, and what the message line says when it fails.
+    const std::pair<const char*, const char*> steps[] = {
+        {"cannot be made", "Recording is off: the data folder cannot be made"},
+        {"cannot be entered", "Recording is off: the data folder cannot be entered"},
+        {"cannot be written", "Recording is off: the data folder cannot be written"}};
     std::error_code error;
-    if (folder.empty()) return false;
+    int step = 0;
     std::filesystem::create_directories(folder, error);
-    std::filesystem::current_path(folder, error);
-    return !error;
+    if (!error) std::filesystem::current_path(folder, error), step = 1;
+    if (!error && faccessat(AT_FDCWD, ".", W_OK | X_OK, AT_EACCESS) != 0)
+        error.assign(errno, std::generic_category()), step = 2;
+    if (!error) return nullptr;
+    std::fprintf(stderr, "zandok: the data folder %s %s (%s); recording is off\n", folder.c_str(),
+                 steps[step].first, error.message().c_str());
+    return steps[step].second;
 }
 
 void postGreeting() {

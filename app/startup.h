@@ -22,9 +22,12 @@ StartOptions readStartOptions(int argc, char** argv);
 extern const char usageText[];
 // $XDG_DATA_HOME/zandok, or ~/.local/share/zandok; empty when neither is known.
 std::string dataFolderPath();
-// Creates the data folder when missing and makes it the current folder;
-// false when either fails (the game then plays where it was started).
-bool enterDataFolder();
+// Creates the data folder when missing and makes it the current folder.
+// When it cannot be known, made, entered or written, says why on standard
+// error and returns the message line's text for it (recording is then off:
+// the folder the game was started from is never written); null when the
+// data folder is the current folder and can be written.
+const char* enterDataFolder();
 
 // Posts the eight greeting messages.
 void postGreeting();

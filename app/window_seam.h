@@ -17,7 +17,8 @@ struct WindowSeam {
     void (*syncPanel)() = [] {};
     // Makes the game window the current window.
     void (*makeGameWindowCurrent)() = [] {};
-    // Ends the process.
+    // Ends the process: the game installs the one normal end
+    // (app/process_end.h).
     void (*exitProcess)(int status) = [](int status) { std::exit(status); };
 };
 

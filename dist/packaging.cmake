@@ -8,9 +8,10 @@
 #   include(dist/packaging.cmake)
 #
 # Every data file is found beside this file, wherever its folder lives.
-# Building the package needs gzip (compressing the man pages and the
-# changelog) and, for CPACK_DEBIAN_PACKAGE_SHLIBDEPS, dpkg-dev's
-# dpkg-shlibdeps and the file command.
+# Building needs gzip (compressing the man pages and the changelog) and,
+# with the game, rsvg-convert (librsvg2-bin: the PNG icons); the package
+# also needs, for CPACK_DEBIAN_PACKAGE_SHLIBDEPS, dpkg-dev's dpkg-shlibdeps
+# and the file command.
 
 # Games go to <prefix>/games (/usr/games in the package), as Debian's games
 # section wants; -DCMAKE_INSTALL_BINDIR=bin still overrides it. The default
@@ -61,11 +62,32 @@ if(TARGET zandok)
           DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
 endif()
 
+# The icon is drawn as an SVG; menus and docks that want bitmaps find PNGs
+# rendered from it at build time, beside it in the hicolor theme.
+set(ZANDOK_DIST_OUT ${CMAKE_CURRENT_BINARY_DIR}/dist)
+set(ZANDOK_ICON_SIZES 48 64 128 256)
+set(ZANDOK_BUILT_FILES)
+if(TARGET zandok)
+  find_program(ZANDOK_RSVG_CONVERT rsvg-convert REQUIRED)
+  foreach(size ${ZANDOK_ICON_SIZES})
+    set(folder ${size}x${size})
+    set(png ${ZANDOK_DIST_OUT}/icons/${folder}/zandok.png)
+    add_custom_command(
+      OUTPUT ${png}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${ZANDOK_DIST_OUT}/icons/${folder}
+      COMMAND ${ZANDOK_RSVG_CONVERT} --width ${size} --height ${size} --format png
+              --output ${png} ${ZANDOK_DIST_DIR}/zandok.svg
+      DEPENDS ${ZANDOK_DIST_DIR}/zandok.svg
+      COMMENT "Rendering the ${folder} icon"
+      VERBATIM)
+    install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/${folder}/apps)
+    list(APPEND ZANDOK_BUILT_FILES ${png})
+  endforeach()
+endif()
+
 # Man pages and the changelog are installed compressed with gzip -9n (no
 # name, no time stamp, so the package builds the same every time).
 find_program(ZANDOK_GZIP gzip REQUIRED)
-set(ZANDOK_DIST_OUT ${CMAKE_CURRENT_BINARY_DIR}/dist)
-set(ZANDOK_COMPRESSED)
 foreach(source zandok.6 zandok-replay.6 changelog)
   set(copy ${ZANDOK_DIST_OUT}/${source})
   add_custom_command(
@@ -76,9 +98,9 @@ foreach(source zandok.6 zandok-replay.6 changelog)
     DEPENDS ${ZANDOK_DIST_DIR}/${source}
     COMMENT "Compressing ${source}"
     VERBATIM)
-  list(APPEND ZANDOK_COMPRESSED ${copy}.gz)
+  list(APPEND ZANDOK_BUILT_FILES ${copy}.gz)
 endforeach()
-add_custom_target(zandok_dist_files ALL DEPENDS ${ZANDOK_COMPRESSED})
+add_custom_target(zandok_dist_files ALL DEPENDS ${ZANDOK_BUILT_FILES})
 
 if(TARGET zandok)
   install(FILES ${ZANDOK_DIST_OUT}/zandok.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
@@ -89,10 +111,11 @@ install(FILES ${ZANDOK_DIST_OUT}/zandok-replay.6.gz DESTINATION ${CMAKE_INSTALL_
 install(FILES ${ZANDOK_DIST_DIR}/copyright ${ZANDOK_DIST_OUT}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
-# The Debian package.
-set(ZANDOK_PACKAGE_MAINTAINER
-    "Seed ca188648 maintainers <maintainers@users.noreply.c-seed-ca188648.example>"
-    CACHE STRING "Maintainer field of the Debian package")
+# The Debian package. Its maintainer is the one who signed the changelog's
+# last entry: the project itself, with an address of its own.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${ZANDOK_DIST_DIR}/changelog)
+file(STRINGS ${ZANDOK_DIST_DIR}/changelog ZANDOK_SIGNATURE REGEX "^ -- " LIMIT_COUNT 1)
+string(REGEX REPLACE "^ -- ([^<>]+ <[^<>]+>)  .*$" "\\1" ZANDOK_PACKAGE_MAINTAINER "${ZANDOK_SIGNATURE}")
 set(ZANDOK_PACKAGE_HOMEPAGE "" CACHE STRING "Homepage field of the Debian package (optional)")
 
 set(CPACK_PACKAGE_NAME zandok)

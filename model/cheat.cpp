@@ -13,7 +13,7 @@ void cheatCommand() {
         return;
     }
     settledWell.fillGaps();
-    recordAction("ngap");
+    recordWord(Word::Cheat);
     showUrgentMessage("OMG! You are such a cheater.  All holes are now filled", 2);
     gameState.useCheat();
 }

@@ -41,7 +41,7 @@ void gameStep() {
     testBlockFit();
     if (!statusFailed()) {
         // Playback writes the tokens it performs itself, exactly as read.
-        if (!gameState.replayMode) recordAction("drop");
+        if (!gameState.replayMode) recordWord(Word::Drop);
         return;
     }
 
@@ -56,7 +56,7 @@ void gameStep() {
     }
 
     setStatus(Landed);
-    if (!gameState.replayMode) recordKindToken("CT ", fallingBlock.kind);
+    if (!gameState.replayMode) recordKindWord(Word::Landing, fallingBlock.kind);
     settledWell.clearFullLayers();
     gameState.boardChanged = 1;
     // A landing can lift the level past 6 at once (cheat-filled layers are

@@ -7,14 +7,18 @@
 #include <cstdint>
 #include <deque>
 
-// A post to a queue this long is dropped: repeated posts (a hint search over
-// a deep hole posts one a pass) must not grow it without end.
+// The queue holds at most this many entries: repeated posts (a hint search
+// over a deep hole posts one a pass) must not grow it without end. A post
+// like the last waiting one joins it; any other post to a full queue drops
+// its oldest waiting entry, so the newest news ("Game Over") is always seen.
 constexpr std::size_t MaxQueuedMessages = 64;
 
 struct MessageLine {
     struct Entry {
         const char* text;
         int32_t seconds;
+        // Identical posts in a row, shown for their combined time.
+        int32_t count = 1;
     };
     std::deque<Entry> queue;
     int64_t deadline = 0;  // a wall-clock second, or the seconds left while urgent

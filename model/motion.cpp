@@ -8,16 +8,16 @@
 namespace {
 
 struct MoveRule {
-    const char* word;
+    Word word;
     void (Block::*apply)();
     void (Block::*undo)();
 };
 
 const MoveRule moveRules[] = {
-    {"incX", &Block::incX, &Block::decX},
-    {"decX", &Block::decX, &Block::incX},
-    {"incZ", &Block::incZ, &Block::decZ},
-    {"decZ", &Block::decZ, &Block::incZ},
+    {Word::IncX, &Block::incX, &Block::decX},
+    {Word::DecX, &Block::decX, &Block::incX},
+    {Word::IncZ, &Block::incZ, &Block::decZ},
+    {Word::DecZ, &Block::decZ, &Block::incZ},
 };
 
 }  // namespace
@@ -27,7 +27,7 @@ void testBlockFit() { displayWell.collides(settledWell, blockWell); }
 void moveBlock(Move move) {
     const MoveRule& rule = moveRules[static_cast<int>(move)];
     resetStatus();
-    recordAction(rule.word);
+    recordWord(rule.word);
     (fallingBlock.*rule.apply)();
     playCue(CueMove);
     testBlockFit();
@@ -35,7 +35,7 @@ void moveBlock(Move move) {
 }
 
 void turnBlock() {
-    recordAction("incM");
+    recordWord(Word::Turn);
     playCue(CueRotate);
     const int16_t startMode = fallingBlock.mode;
     // Bounded by the mode count so that a mode outside the cycle cannot

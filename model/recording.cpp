@@ -3,7 +3,6 @@
 #include "model/recording.h"
 
 #include <cstdio>
-#include <cstring>
 
 #include "model/seams.h"
 
@@ -13,16 +12,16 @@ void write(const char* bytes, std::size_t count) {
 }
 }  // namespace
 
-void recordAction(const char* word) { write(word, strnlen(word, TokenLength)); }
+void recordWord(Word word) { write(spelling(word), TokenLength); }
 
 void recordToken(const char token[TokenLength]) { write(token, TokenLength); }
 
-int formatKindToken(char* out, const char* prefix, int kind) {
-    const int length = std::snprintf(out, 16, "%.3s%d", prefix, kind);
+int formatKindWord(char* out, Word word, int kind) {
+    const int length = std::snprintf(out, 16, "%.3s%d", spelling(word), kind);
     return length > 0 ? length : 0;
 }
 
-void recordKindToken(const char* prefix, int kind) {
+void recordKindWord(Word word, int kind) {
     char token[16];
-    write(token, static_cast<std::size_t>(formatKindToken(token, prefix, kind)));
+    write(token, static_cast<std::size_t>(formatKindWord(token, word, kind)));
 }

@@ -24,9 +24,6 @@ const float lightSpecular[4] = {1.0f, 1.0f, 1.0f, 0.0f};
 constexpr float WellScale = 0.1f;
 // The well's size in cells along x, y and z.
 const int32_t wellSize[3] = {WellWidth, WellHeight, WellDepth};
-// Auto-rotated angles are brought back by whole turns when they reach this
-// many degrees, long before they could overflow.
-constexpr int32_t AngleBound = 360 * 1000;
 
 // Scales v to unit length; false when it has no direction (zero) or a value
 // is not finite. Dividing by the largest component first keeps the squares
@@ -54,10 +51,7 @@ void cross(const float a[3], const float b[3], float out[3]) {
 
 // One degree more; a thousand turns either way are first taken off by whole
 // turns, which leave the picture as it was.
-void turnOneDegree(int32_t& angle) {
-    if (angle >= AngleBound || angle <= -AngleBound) angle %= 360;
-    ++angle;
-}
+void turnOneDegree(int32_t& angle) { angle = withinTurns(angle) + 1; }
 
 // How far along the line of sight the well's farthest corner lies in the
 // view of the current settings (the camera and the three rotations).

@@ -18,9 +18,20 @@ struct ViewSettings {
     float eye[3] = {1, 1, 1};
     float centre[3] = {0, 0, 0};
     float up[3] = {0, 1, 0};
-    // The game window's size at creation; reshaping does not change them.
+    // The game window's place and size at creation, to which End returns it;
+    // reshaping does not change them.
+    static constexpr int32_t windowX = 40;
+    static constexpr int32_t windowY = 40;
     static constexpr int32_t windowWidth = 600;
     static constexpr int32_t windowHeight = 600;
 };
 
 inline ViewSettings viewSettings;
+
+// View angles that reach this many degrees either way lose whole turns,
+// which leave the picture as it was, long before they could overflow.
+constexpr int32_t AngleBound = 360 * 1000;
+// The angle, less whole turns once it has reached AngleBound either way.
+inline int32_t withinTurns(int64_t angle) {
+    return static_cast<int32_t>(angle >= AngleBound || angle <= -AngleBound ? angle % 360 : angle);
+}

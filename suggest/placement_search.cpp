@@ -137,6 +137,6 @@ void placementSearch() {
 }
 
 void placeByHint() {
-    recordAction("HINT");
+    recordWord(Word::Hint);
     placementSearch();
 }

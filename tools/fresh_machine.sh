@@ -47,7 +47,7 @@ step() {
   else
     verdict=WRONG
     failed=1
-    tail -n 30 "$log" | sed 's/^/    | /'
+    tail -n 80 "$log" | sed 's/^/    | /'
   fi
   printf '%-58s status %3d  %5d s  %s\n' "$name" "$status" "$((SECONDS - begun))" "$verdict"
 }
@@ -67,9 +67,10 @@ if [ ! -s "$base" ]; then
   step "debootstrap a minimal Debian 12 (cached after)" make_base
   [ -s "$base" ] || exit 1
 fi
-chmod 755 "$root"  # mktemp made it private: the root folder of a machine is open
 tar -C "$root" -xf "$base"
+chmod 755 "$root"  # mktemp made it (and the base's copy) private: a machine's / is open
 cp /etc/resolv.conf "$root/etc/resolv.conf"
+echo "127.0.1.1 $(hostname)" >> "$root/etc/hosts"  # sudo looks its host up
 mount -t proc proc "$root/proc"
 mount --rbind /sys "$root/sys"
 mount --bind /dev "$root/dev"
@@ -80,7 +81,8 @@ as_user() {
   local dir=$1
   shift
   chroot "$root" /usr/bin/env -i PATH=/usr/local/bin:/usr/bin:/bin HOME=/home/$user USER=$user \
-    LANG=C.UTF-8 /usr/sbin/runuser -u "$user" -- bash -c "cd '$dir' && $*"
+    LANG=C.UTF-8 /usr/sbin/runuser -u "$user" -- bash -c "cd '$dir' || exit 1
+$*"
 }
 add_user() {
   in_root bash -c "apt-get update -q && DEBIAN_FRONTEND=noninteractive apt-get install -y -q sudo" &&
@@ -105,8 +107,10 @@ in_root chown -R "$user:$user" "/home/$user"
 # expects status 0.
 play_in_xvfb() {
   as_user "$1" '
-    Xvfb :42 -nolisten tcp -screen 0 1280x1024x24 > /dev/null 2>&1 & server=$!
+    Xvfb :42 -nolisten tcp -screen 0 1280x1024x24 > xvfb.log 2>&1 & server=$!
     export DISPLAY=:42
+    for i in $(seq 100); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.2; done
+    xdpyinfo > /dev/null 2>&1 || { cat xvfb.log; exit 1; }
     tools/play.sh > play.log 2>&1 & game=$!
     for i in $(seq 600); do
       xdotool search --name "^3D Zandok" > /dev/null 2>&1 && break

@@ -19,6 +19,12 @@ case " $* " in
 esac
 
 tools/setup.sh play
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF > /dev/null
+# A build folder made before (by this command or the test command) keeps the
+# options it was made with.
+if [ -f "$build/CMakeCache.txt" ]; then
+  cmake -S . -B "$build" > /dev/null
+else
+  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF > /dev/null
+fi
 cmake --build "$build" -j"$(nproc 2>/dev/null || echo 2)"
 exec "$build/zandok" "$@"

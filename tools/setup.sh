@@ -7,11 +7,11 @@
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config libglut-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev
-  libimgui-dev libsdl2-dev)
+  libimgui-dev libsdl2-dev librsvg2-bin)
 case "${1:-play}" in
   play) ;;
   test)
-    packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils procps
+    packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils
       clang clang-format libclang-rt-14-dev desktop-file-utils appstream man-db groff-base lintian
       dpkg-dev file)
     ;;

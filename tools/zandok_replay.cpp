@@ -3,12 +3,12 @@
 // the game ended. Exit status: 0 played to the end, 1 FILE cannot be read,
 // 2 bad arguments, 3 stopped at a damaged token, 4 something could not be
 // written.
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "app/playback.h"
+#include "app/process_end.h"
 #include "app/recording.h"
 #include "app/replay_report.h"
 #include "app/replay_source.h"
@@ -33,29 +33,23 @@ int cannotWrite(const char* what) {
     return 4;
 }
 
-// The damaged token where playback stopped, as it stands in the file.
+int cannotUse(const char* file, const char* what, FileTrouble why, int status) {
+    std::fprintf(stderr, "zandok-replay: %s cannot be %s: %s\n", file, what,
+                 troubleText(why).c_str());
+    return status;
+}
+
 int stoppedAtDamage() {
-    const std::size_t at = replaySource.damagedAt;
-    std::string token;
-    for (std::size_t i = at; i < at + TokenLength && i < replaySource.text.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(replaySource.text[i]);
-        if (c == '\n') break;
-        char shown[8];
-        std::snprintf(shown, sizeof shown,
-                      c >= 32 && c < 127 && c != '"' && c != '\\' ? "%c" : "\\x%02x", c);
-        token += shown;
-    }
-    std::fprintf(stderr,
-                 "zandok-replay: playback stopped at byte %zu, at the damaged token \"%s\"\n", at,
-                 token.c_str());
+    std::fprintf(stderr, "zandok-replay: %s\n", damagedTokenNote().c_str());
     return 3;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    // A reader that goes away makes writes fail, which is reported.
-    std::signal(SIGPIPE, SIG_IGN);
+    // A reader that goes away, or a file-size limit, makes writes fail,
+    // which is reported.
+    ignoreWriteSignals();
     if (argc == 2 && std::strcmp(argv[1], "--help") == 0) return std::fputs(usage, stdout), 0;
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0)
         return std::puts("zandok-replay " ZANDOK_VERSION), 0;
@@ -75,11 +69,10 @@ int main(int argc, char** argv) {
 
     // Read first: the recording may name the same file and is cut when it
     // is opened.
-    if (!loadReplay(file)) {
-        std::fputs("File cannot be read\n", stderr);
-        return 1;
-    }
-    if (recordTo && !openRecordingFile(recordTo)) return cannotWrite("the recording");
+    FileTrouble why = FileTrouble::NoTrouble;
+    if (!loadReplay(file, &why)) return cannotUse(file.c_str(), "read", why, 1);
+    if (recordTo && !openRecordingFile(recordTo, &why))
+        return cannotUse(recordTo, "recorded into", why, 4);
     beginReplay();
 
     long steps = 0;

@@ -4,12 +4,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <regex>
 
 #include "app/best_games.h"
 #include "app/game_words.h"
 #include "app/idle.h"
 #include "app/keep_game.h"
+#include "app/regular_file.h"
 #include "tests/app/shell_fixture.h"
 
 namespace fs = std::filesystem;
@@ -46,8 +49,9 @@ protected:
         return out;
     }
     // The table as (name, score, level, damaged), best first.
-    std::vector<std::tuple<std::string, int, int, bool>> table() {
-        std::vector<std::tuple<std::string, int, int, bool>> out;
+    using Row = std::tuple<std::string, int, int, bool>;
+    std::vector<Row> table() {
+        std::vector<Row> out;
         for (const BestGame& g : readBestGames(folder))
             out.emplace_back(g.name, g.row.score, g.row.level, g.row.damaged);
         reset();  // the replays took the model
@@ -67,14 +71,12 @@ TEST_F(BestGamesTest, TheTableRanksWhatEachFileReplaysToAndReplaysAChangedFile) 
     put(stamp + "3Z-1.txt", words(4154) + "CT");  // cut: the last layer is lost
     put(stamp + "4Z-1.txt", longGame);
     put("mine.txt", words(263));  // copied in: dated by the file
-    using Row = std::tuple<std::string, int, int, bool>;
     const std::vector<Row> want = {
         {stamp + "4Z-1.txt", 570, 4, false}, {stamp + "3Z-1.txt", 560, 4, false},
         {stamp + "1Z-1.txt", 80, 0, false},  {stamp + "9Z-1.txt", 80, 0, false},
         {stamp + "5Z-1.txt", 40, 0, false},  {stamp + "2Z-1.txt", 20, 0, true},
         {"mine.txt", 10, 0, false}};
     EXPECT_EQ(table(), want);
-    EXPECT_EQ(readBestGames(folder)[0].row.blocks, 240);
     EXPECT_EQ(cachedBestGames(folder).size(), want.size());
     // Same size, same time, other words: replayed again, not served stale.
     const std::string changed = folder + "/" + stamp + "5Z-1.txt";
@@ -133,6 +135,12 @@ TEST_F(BestGamesTest, EveryWayOfEndingOrLeavingAGameKeepsItButNotAWatchedPlaybac
              if (fork() == 0) startKeepingGames(folder), std::exit(0);
              return wait(nullptr), recorded();
          }},
+        {"output.txt cannot be written from the start",
+         [&] {
+             closeRecording(), refuseDefaultRecording("off"), startRecording();
+             refuseDefaultRecording(nullptr);
+             return press("dd"), press("p"), "INI" + std::to_string(fallingBlock.kind) + "incXincX";
+         }},
         {"no score", [&] { return gameState.score = 0, press("p"), std::string(); }},
         {"recording never written",
          [&] {
@@ -168,6 +176,31 @@ TEST_F(BestGamesTest, EveryWayOfEndingOrLeavingAGameKeepsItButNotAWatchedPlaybac
     }
 }
 
+// A games folder that cannot be used, from the start or later: the game
+// plays on, and says once that games are not being kept.
+TEST_F(BestGamesTest, AGamesFolderThatCannotBeUsedIsSaidOnce) {
+    const std::string file = temp("file", "x"), closed = tempPath("closed");
+    fs::create_directory(closed), fs::permissions(closed, fs::perms(0555));
+    const std::pair<const char*, std::function<void()>> rows[] = {
+        {"a file", [&] { startKeepingGames(file); }},
+        {"not writable", [&] { asNobody([&] { return startKeepingGames(closed), true; }); }},
+        {"a file once started",
+         [&] { startKeepingGames(folder), fs::remove_all(folder), std::ofstream(folder) << "x"; }},
+    };
+    for (const auto& [what, start] : rows) {
+        gameKeeping = {};
+        testing::internal::CaptureStderr();
+        start();
+        for (int game = 0; game < 2; ++game)
+            writeReplayHeader(), press("dd"), gameState.score = 10, keepGameBeingLeft();
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(std::regex_replace(said, std::regex(": .*: "), ": X: "),
+                  "zandok: X: games are not being kept\n")
+            << what;
+        fs::remove_all(folder), fs::create_directory(folder);
+    }
+}
+
 // Two processes keeping and tidying at once, each removing what dead
 // writers left: nothing is lost, and the bounds hold over both.
 TEST_F(BestGamesTest, TwoProcessesKeepingGamesAtOnceLoseNothing) {
@@ -195,6 +228,20 @@ TEST_F(BestGamesTest, TwoProcessesKeepingGamesAtOnceLoseNothing) {
         EXPECT_TRUE(name < keptGameName(1020, 0, 1) ? readFile(folder + "/" + name) == longGame
                                                     : readFile(folder + "/" + name).size() > 1000)
             << name;
+}
+
+// A tidying replays a big new game (about two seconds) before it takes the
+// folder's lock: a game kept meanwhile never waits for it.
+TEST_F(BestGamesTest, KeepingAGameNeverWaitsForATidyingToReplay) {
+    put(stamp + "1Z-1.txt", "INI1" + times("incM", MaxReplayBytes / 4 - 1, ""));
+    const pid_t child = fork();
+    if (child == 0) pruneBestGames(folder), _exit(0);
+    usleep(300000);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(writeKeptGame(folder, "INI2", 5).empty());
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(took.count(), 0.5);
+    waitpid(child, nullptr, 0);
 }
 
 TEST_F(BestGamesTest, AKillDuringTheWriteLeavesNoHalfWrittenGame) {

@@ -1,15 +1,18 @@
 // The recording file: names that cannot be opened, and a recording that
 // cannot be written at all.
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <csignal>
 #include <filesystem>
 
+#include "app/file_lock.h"
+#include "app/process_end.h"
 #include "tests/app/shell_fixture.h"
 
+namespace fs = std::filesystem;
+
 TEST_F(ShellTest, RecordingNamesThatCannotBeOpenedFallBackToOutputTxt) {
-    namespace fs = std::filesystem;
     const fs::path here = fs::current_path(), dir = tempPath("cwd");
     fs::remove_all(dir), fs::create_directory(dir), fs::current_path(dir), mkfifo("fifo", 0600);
     // A FIFO with no reader and a device are never waited on or written.
@@ -17,7 +20,7 @@ TEST_F(ShellTest, RecordingNamesThatCannotBeOpenedFallBackToOutputTxt) {
          {std::string(), std::string("no/such/folder"), std::string("."), std::string(5000, 'n'),
           std::string("fifo"), std::string("/dev/zero")}) {
         openRecording(name);
-        recordAction("incM");
+        recordWord(Word::Turn);
         EXPECT_EQ(readFile("output.txt"), "incM") << name.size();
     }
     // With output.txt a folder, start-up and a name that fails say that
@@ -32,19 +35,76 @@ TEST_F(ShellTest, RecordingNamesThatCannotBeOpenedFallBackToOutputTxt) {
     fs::current_path(here);
 }
 
-// A file that may not grow past 1 KiB, as on a full disk: the recording
-// stops at the first write that fails, keeps whole tokens only, says so, and
-// stays stopped when there is room again, until a new recording is opened.
-TEST_F(ShellTest, RecordingStopsAtTheFirstWriteThatFails) {
-    rlimit saved{}, full{1024, RLIM_INFINITY};
-    getrlimit(RLIMIT_FSIZE, &saved), std::signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &full);
-    press(std::string(300, 'd'));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    press("a");
-    EXPECT_EQ(
-        std::tuple(recorded(), urgent()),
-        std::tuple(times("incX", 256, ""), "Recording stopped: the recording cannot be written"));
+// A file that may not grow past 1 KiB, set in a child process as `ulimit -f`
+// would: the write past it fails instead of killing the game. The recording
+// stops at the first write that fails, keeps whole tokens only, says so,
+// and stays stopped when there is room again, until a new recording opens.
+TEST_F(ShellTest, AFileSizeLimitStopsTheRecordingAtTheFirstWriteThatFailsAndPlayGoesOn) {
     const std::string next = tempPath("next.txt");
-    press("0" + next + "\rd");
-    EXPECT_EQ(readFile(next), "INI0incX");
+    const int status = inChild(
+        [&] {
+            ignoreWriteSignals();  // as the game and zandok-replay do at start
+            rlimit full{1024, RLIM_INFINITY};
+            setrlimit(RLIMIT_FSIZE, &full), press(std::string(300, 'd'));
+            const auto stopped = std::tuple(recorded(), urgent(), gameState.gameRunning);
+            full.rlim_cur = RLIM_INFINITY, setrlimit(RLIMIT_FSIZE, &full);
+            press("a0" + next + "\rd");
+            const bool held =
+                stopped == std::tuple(times("incX", 256, ""),
+                                      "Recording stopped: the recording cannot be written", 1);
+            _exit(held && readFile(next) == "INI0incX" ? 0 : 1);
+        },
+        60);
+    EXPECT_EQ(status, 0);  // ended normally, every check held
+}
+
+// A game holds the lock of the file it records into; another game's file:
+// start-up and key 0 leave it as it is and say why; a name that merely
+// fails still falls back.
+TEST_F(ShellTest, AFileAnotherGameRecordsIntoIsNeverOpenedNorEmptied) {
+    const fs::path here = fs::current_path(), dir = tempPath("cwd");
+    fs::remove_all(dir), fs::create_directory(dir), fs::current_path(dir);
+    const std::string held = "Recording is off: another game is recording there";
+    std::ofstream("output.txt") << "INI3drop", std::ofstream("other.txt") << "INI4";
+    const int other = open("other.txt", O_RDONLY);
+    ASSERT_TRUE(lockFile(other));
+    press("0other.txt\r");
+    EXPECT_EQ(std::tuple(urgent(), replayLog.file, readFile("other.txt")),
+              std::tuple(held, nullptr, "INI4"));
+    press("0no/such\r");
+    EXPECT_EQ(std::tuple(replayLog.file != nullptr, replayLog.path),
+              std::tuple(true, "output.txt"));
+    const int mine = open("output.txt", O_RDONLY);  // as a second game would find it
+    EXPECT_FALSE(lockFile(mine));                   // the game holds its recording's lock
+    closeRecording(), std::ofstream("output.txt") << "INI3drop";
+    ASSERT_TRUE(lockFile(mine));
+    startRecording(), press("0no/such\r");
+    EXPECT_EQ(std::tuple(urgent(), replayLog.file, readFile("output.txt")),
+              std::tuple(held, nullptr, "INI3drop"));
+    close(other), close(mine), fs::current_path(here);
+}
+
+// A read-only folder: the copy of a watched recording cannot be made
+// beside it. The recording is kept whole, and the line says so.
+TEST_F(ShellTest, WatchingTheRecordingInAReadOnlyFolderKeepsItWholeAndSaysSo) {
+    const fs::path dir = tempPath("readonly");
+    fs::remove_all(dir), fs::create_directory(dir);
+    std::ofstream(dir / "output.txt");
+    if (geteuid() == 0) {
+        ASSERT_EQ(chown((dir / "output.txt").c_str(), 65534, 65534), 0);
+    }
+    fs::permissions(dir, fs::perms(0555));
+    EXPECT_TRUE(asNobody([&] {
+        fs::current_path(dir), startRecording(), press("dd");
+        const std::string game = readFile("output.txt");
+        press("9output.txt\r");
+        const std::string said = urgent();
+        playToEnd();
+        return game.size() == 12 && readFile("output.txt") == game &&
+               said ==
+                   "Recording stopped: no copy can be made beside the recording, which is "
+                   "kept whole" &&
+               std::distance(fs::directory_iterator(dir), fs::directory_iterator()) == 1;
+    }));
+    fs::permissions(dir, fs::perms(0755));
 }

@@ -23,30 +23,29 @@ TEST(ScoresCommand, PrintsTheTableOfAnEmptyANormalAndAHostileFolder) {
                       second =
                           "   2     40      0      37  2026-01-01 00:00:05Z  "
                           "2026-01-01T00-00-05Z-7.txt\n";
+    const std::string none = "No games kept yet. Games are kept in " + games + "\n";
+    const auto normal = [&] {
+        fs::create_directories(games), put("2026-01-01T00-00-04Z-7.txt", game);
+        put("2026-01-01T00-00-05Z-7.txt", game.substr(0, 608 * 4));
+        return head + best + second;
+    };
     // How the folder is made; the table printed.
     const std::pair<const char*, std::function<std::string()>> rows[] = {
-        {"no folder", [&] { return "No games kept yet. Games are kept in " + games + "\n"; }},
+        {"no folder", [&] { return none; }},
         {"games is a file",
          [&] {
-             fs::create_directories(data + "/zandok"), std::ofstream(games) << "x";
-             return "No games kept yet. Games are kept in " + games + "\n";
+             return fs::create_directories(data + "/zandok"), std::ofstream(games) << "x", none;
          }},
-        {"normal",
-         [&] {
-             fs::create_directories(games), put("2026-01-01T00-00-04Z-7.txt", game);
-             put("2026-01-01T00-00-05Z-7.txt", game.substr(0, 608 * 4));
-             return head + best + second;
-         }},
+        {"normal", normal},
         {"hostile",
          [&] {
-             fs::create_directories(games), put("2026-01-01T00-00-04Z-7.txt", game);
-             put("2026-01-01T00-00-05Z-7.txt", game.substr(0, 608 * 4));
+             const std::string table = normal();
              put("2026-01-01T00-00-06Z-7.txt", "\x01\xff" + std::string(4093, '\x9c'));
              fs::create_directory_symlink("/nowhere", games + "/gone.txt");
              fs::create_symlink("/dev/zero", games + "/zero.txt");
              fs::create_directory(games + "/y.txt"), mkfifo((games + "/x.txt").c_str(), 0600);
              put("2026-01-01T00-00-07Z-7.txt", std::string(16 << 20, 'I'));
-             return head + best + second +
+             return table +
                     "   3      0      0       1  2026-01-01 00:00:06Z  "
                     "2026-01-01T00-00-06Z-7.txt\n"
                     "   4      0      0       1  2026-01-01 00:00:07Z  "

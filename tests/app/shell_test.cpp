@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <cmath>
+#include <limits>
 
 #include "app/idle.h"
 #include "app/mouse.h"
@@ -117,7 +118,7 @@ TEST_F(ShellTest, RestartResetsTheGameInOrderAndLeavesTheView) {
     const std::vector<int> before = {5, 5, 5, 1, 1, 1, 0, 0, 5, 5, 5, 1, 1, 0, 0, 1, 1, 1},
                            after = {0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 0, 5, 1, 0, 0, 1, 0, 0};
     for (size_t i = 0; i < before.size(); ++i) *values[i] = before[i];
-    fillSettled({{0, 0, 0}}), displayWell.setCell(1, 1, 1, 4), recordAction("drop");
+    fillSettled({{0, 0, 0}}), displayWell.setCell(1, 1, 1, 4), recordWord(Word::Drop);
     v.zoom = 0.7f, g.nextFallTime = fakeNow + 4;
     scriptRandom({10});  // a b4 by level 5's weights, a bar by level 0's
     restartGame();
@@ -187,6 +188,31 @@ TEST_F(ShellTest, EachButtonAndSpecialKeyOnItsOwn) {
         EXPECT_EQ(std::tuple(recorded(), seamLog, playedCues, messageLine.queue.size()),
                   std::tuple(word, seam, std::vector<int>(cue != 0, cue), queued))
             << code;
+    }
+}
+
+// Drags across the whole int range: no motion overflows, and in navigating
+// mode the angle keeps within a thousand turns by whole turns only (a drag
+// of 600 * 2^21 pixels is 2^21 turns), so the picture is the one of the
+// degrees added. The last position starts at 300.
+TEST_F(ShellTest, DragsOfTheWholeIntRangeKeepTheViewAngleByWholeTurns) {
+    const int p = 600 << 21, top = std::numeric_limits<int>::max(), bottom = -top - 1;
+    // Navigating, then x positions of one drag each; the words recorded
+    // and the angle, one turn at most.
+    const std::tuple<int, std::vector<int>, const char*, int> rows[] = {
+        {0, {bottom, top, bottom, 0}, "decXincZincXincZdecXincZincXincZ", 0},
+        {1, {300 - p, 300 + p, 300 - p, 300 + p, 300, 600, 750}, "", 270},
+        {1, {bottom, top, bottom, top, top, bottom, 300}, "", -1},  // any angle, kept in range
+    };
+    for (const auto& [navigating, xs, words, angle] : rows) {
+        reset(), viewSettings.navigating = navigating;
+        for (int x : xs) {
+            onMouseDrag(x, bottom), onMouseDrag(x, top);
+            EXPECT_LT(std::abs(viewSettings.angleY), AngleBound) << x;
+            EXPECT_TRUE(viewSettings.zoom >= 0.6f && viewSettings.zoom <= 1.0f) << x;
+        }
+        EXPECT_EQ(recorded(), words);
+        EXPECT_TRUE(angle < 0 || (viewSettings.angleY % 360 + 360) % 360 == angle);
     }
 }
 

@@ -1,8 +1,11 @@
 // The nine-number command line.
 #include <filesystem>
+#include <fstream>
 
 #include "app/startup.h"
 #include "tests/app/shell_fixture.h"
+
+namespace fs = std::filesystem;
 
 TEST_F(ShellTest, CommandLineSetsTheCameraAndTheLightFromNineNumbers) {
     using V = std::vector<float>;
@@ -51,15 +54,58 @@ TEST_F(ShellTest, OptionsAreKnownOnlyInTheirOwnFormAndTheDataFolderIsMadeOnce) {
                   std::tuple(mode, dataFolder, left, "zandok"))
             << args[0];
     }
-    namespace fs = std::filesystem;
     const fs::path here = fs::current_path(), data = tempPath("data");
     fs::remove_all(data), setenv("XDG_DATA_HOME", data.c_str(), 1);
-    EXPECT_TRUE(enterDataFolder() && enterDataFolder());
+    EXPECT_TRUE(!enterDataFolder() && !enterDataFolder());
     EXPECT_EQ(fs::current_path(), data / "zandok");
-    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
-    setenv("XDG_DATA_HOME", "relative", 1), setenv("HOME", "/home/player", 1);
-    EXPECT_EQ(dataFolderPath(), "/home/player/.local/share/zandok");
-    setenv("HOME", home.c_str(), 1), unsetenv("XDG_DATA_HOME"), fs::current_path(here);
+    unsetenv("XDG_DATA_HOME"), fs::current_path(here);
+}
+
+// --data-dir with a data folder that cannot be used: the folder the game
+// was started from keeps its output.txt, even through key 0's fallback;
+// the line and standard error say why.
+TEST_F(ShellTest, ADataFolderThatCannotBeUsedLeavesTheStartFolderAlone) {
+    const fs::path here = fs::current_path(), start = tempPath("start");
+    fs::remove_all(start), fs::create_directories(start / "ro/zandok");
+    fs::permissions(start / "ro/zandok", fs::perms(0555)), fs::current_path(start);
+    std::ofstream("output.txt") << "INI1drop", std::ofstream("file") << "x";
+    const std::string home = std::getenv("HOME"), s = start.string();
+    // XDG_DATA_HOME and HOME ("-": unset); the line, and standard error.
+    const std::tuple<std::string, std::string, const char*, std::string> rows[] = {
+        {"-", "-", "there is no data folder (HOME is not set)",
+         "no data folder, as neither HOME nor XDG_DATA_HOME names one"},
+        {"relative", "", "there is no data folder (HOME is not set)",
+         "no data folder, as neither HOME nor XDG_DATA_HOME names one"},
+        {s + "/file", "/home/x", "the data folder cannot be made",
+         "the data folder " + s + "/file/zandok cannot be made (Not a directory)"},
+        {"-", s + "/file", "the data folder cannot be made",
+         "the data folder " + s + "/file/.local/share/zandok cannot be made (Not a directory)"},
+        {"/proc", "/home/x", "the data folder cannot be made",
+         "the data folder /proc/zandok cannot be made (No such file or directory)"},
+    };
+    for (const auto& [dataHome, userHome, line, error] : rows) {
+        reset();
+        for (const auto& [name, value] : {std::pair("XDG_DATA_HOME", dataHome), {"HOME", userHome}})
+            value == "-" ? unsetenv(name) : setenv(name, value.c_str(), 1);
+        ::testing::internal::CaptureStderr();
+        refuseDefaultRecording(enterDataFolder());  // as the game starts
+        const std::string said = ::testing::internal::GetCapturedStderr();
+        startRecording();
+        const std::string startUp = urgent();
+        press("0\r");  // the empty name, which would fall back to output.txt
+        EXPECT_EQ(std::tuple(said, startUp, urgent(), fs::current_path(), readFile("output.txt")),
+                  std::tuple("zandok: " + error + "; recording is off\n",
+                             "Recording is off: " + std::string(line),
+                             "Recording is off: " + std::string(line), start, "INI1drop"))
+            << error;
+    }
+    setenv("XDG_DATA_HOME", (s + "/ro").c_str(), 1);  // a folder nobody may write
+    EXPECT_TRUE(asNobody([&] {
+        const char* why = enterDataFolder();
+        return why && std::string(why) == "Recording is off: the data folder cannot be written";
+    }));
+    refuseDefaultRecording(nullptr), setenv("HOME", home.c_str(), 1), unsetenv("XDG_DATA_HOME");
+    fs::current_path(here);
 }
 
 TEST_F(ShellTest, ANewProgramStartsWithItsDefaultView) {

@@ -6,8 +6,7 @@
 
 TEST_F(WindowTest, TimedemoPlaysAGameThroughSilentlyUnrecordedAndPrintsItsFrameRate) {
     run("rm -rf " + dir + "; mkdir " + dir);
-    std::string game = "INI1";  // and 80 moves
-    for (int i = 0; i < 40; ++i) game += "decXincX";
+    const std::string game = "INI1" + times("decXincX", 40, "");  // and 80 moves
     std::ofstream(dir + "/game.txt") << game;
     const std::string timedemo = "cd " + dir +
                                  " && SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=audio.raw "
@@ -21,7 +20,17 @@ TEST_F(WindowTest, TimedemoPlaysAGameThroughSilentlyUnrecordedAndPrintsItsFrameR
     EXPECT_GT(std::stoi(figures[1]), 81);  // a frame for every token at least
     // The still panel drew a few frames, not one a pass.
     EXPECT_TRUE(std::regex_search(readFile(dir + "/err.txt"), std::regex("panel frames [1-9]\n")));
-    EXPECT_EQ(runCommand(timedemo + "missing.txt 2>err.txt"), std::pair(1, std::string()));
-    EXPECT_EQ(readFile(dir + "/err.txt"), "File cannot be read\n");
-    EXPECT_EQ(run("ls " + dir), "err.txt\ngame.txt\n");  // no recording, no sound
+    // Failures as zandok-replay has them: 1 the file cannot be read, 3 a
+    // damaged word stopped it, 4 the figures cannot be written.
+    std::ofstream(dir + "/bad.txt") << "INI1dropCT 9drop";
+    const std::tuple<std::string, int, std::string> failures[] = {
+        {"missing.txt", 1, "zandok: missing.txt cannot be read: no such file\n"},
+        {"bad.txt", 3, "zandok: playback stopped at byte 8, at the damaged token \"CT 9\"\n"},
+        {"game.txt >/dev/full", 4, "zandok: the figures cannot be written\n"}};
+    for (const auto& [args, want, said] : failures) {
+        EXPECT_EQ(runCommand(timedemo + args + " 2>err.txt").first, want) << args;
+        const std::string err = readFile(dir + "/err.txt");
+        EXPECT_EQ(err.substr(err.size() - std::min(err.size(), said.size())), said) << args;
+    }
+    EXPECT_EQ(run("ls " + dir), "bad.txt\nerr.txt\ngame.txt\n");  // no recording, no sound
 }

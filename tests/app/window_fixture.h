@@ -9,6 +9,7 @@
 
 #include <fstream>
 #include <functional>
+#include <regex>
 
 #include "tests/support/test_support.h"
 #include "tests/support/virtual_display.h"
@@ -41,6 +42,9 @@ inline int count(const std::string& picture, int minSum, const std::string& befo
 
 // The panel has one control per 23-pixel row, its check box at x 9..27.
 constexpr int gridRow = 3, orthogonalRow = 4, quitRow = 15;
+// The first row of the best games: its Watch button in the panel, inside it.
+constexpr int watchX = 30, watchY = 404;
+inline const std::string watchButton = "40x10+10+399";
 inline const std::string lowerWell = "300x170+150+350",
                          wholeWell = "600x500+0+60";  // w x h + x + y
 
@@ -48,11 +52,12 @@ class WindowTest : public ::testing::Test {
 protected:
     pid_t pid = -1;
     int status = -1;  // the wait status once it has ended
-    std::string dir = tempPath("game"), game, panel;
+    std::string dir = tempPath("game"), data = tempPath("data"), games = data + "/zandok/games",
+                game, panel, scoring;
 
     void SetUp() override {
         if (!useVirtualDisplay()) GTEST_SKIP() << "Xvfb cannot be started";
-        setenv("XDG_DATA_HOME", tempPath("data").c_str(), 1);  // kept games go there
+        setenv("XDG_DATA_HOME", data.c_str(), 1);  // kept games go there
     }
     // Starts the game with these arguments in a fresh folder; both windows
     // are found by their exact titles, and the panel is drawn.
@@ -66,7 +71,7 @@ protected:
                 panel = window("^CONTROL PANEL$");
                 return !game.empty() && !panel.empty() && tick(gridRow) > 10;
             },
-            300));
+            600));  // a minute: software GL on a busy machine is slow to start
     }
     void TearDown() override {
         if (pid > 0 && !exited(0)) kill(pid, SIGKILL), waitpid(pid, nullptr, 0);
@@ -87,6 +92,23 @@ protected:
         usleep(500000);
     }
     std::string recording() const { return readFile(dir + "/output.txt"); }
+    // The names of the kept games, a line each.
+    std::string keptGames() const { return run("ls " + games + " 2>/dev/null | grep 'txt$'"); }
+    // Loads a recording that scores 10 in its first 263 words, then turns
+    // its block this many times, and takes the playback over (key a) once
+    // it has scored: the game is the player's from then on.
+    bool takeOverAScoringGame(std::size_t turns) {
+        scoring = readFile(ZANDOK_SOURCE_DIR "/bench/long_game.txt").substr(0, 263 * 4);
+        std::ofstream(dir + "/scoring.txt") << scoring << times("incM", turns, "");
+        keys("9 s c o r i n g period t x t Return");
+        return waitUntil([&] { return recording().size() > scoring.size(); }, 300) &&
+               (keys("a"), true);
+    }
+    // The game kept, when it is the one taken over.
+    bool keptTakenOver(const std::string& kept) const {
+        return kept.starts_with(scoring) &&
+               std::regex_match(kept.substr(scoring.size()), std::regex("(incM)*decX(incM)*"));
+    }
     bool exited(int tenths) {
         return waitUntil([&] { return status != -1 || waitpid(pid, &status, WNOHANG) == pid; },
                          tenths);

@@ -1,15 +1,23 @@
-// The game in real windows: both windows, keys reaching the game, the
-// control panel acting on the picture and following keys 1 and 2, a replay
-// loaded with key 9, and both ways to quit.
+// The game in real windows: both windows and their class, keys reaching the
+// game, the control panel acting on the picture and following keys 1 and 2,
+// a replay loaded with key 9, and every way to quit.
+#include <regex>
+
 #include "tests/app/window_fixture.h"
 
-TEST_F(WindowTest, TheGameIsPlayedInBothWindowsAndQuitsAtYesOrTheQuitButton) {
+// Last: its macros (None, Status ...) would clash with the names above.
+#include <X11/Xlib.h>
+
+TEST_F(WindowTest, TheGameIsPlayedInBothWindowsAndQuitsAtTheQuitButton) {
     launch();
     const std::string geometry = run("xdotool getwindowgeometry --shell " + game);
     EXPECT_EQ(geometry.substr(geometry.find("X=")),
               "X=40\nY=40\nWIDTH=600\nHEIGHT=600\nSCREEN=0\n");
     EXPECT_NE(run("xdotool getwindowgeometry --shell " + panel).find("X=650\nY=0\n"),
               std::string::npos);
+    for (const auto& [window, instance] : {std::pair(game, "zandok"), {panel, "zandok-panel"}})
+        EXPECT_EQ(run("xprop -id " + window + " WM_CLASS"),
+                  "WM_CLASS(STRING) = \"" + std::string(instance) + "\", \"zandok\"\n");
 
     EXPECT_GT(count(capture(game, lowerWell), 60), 500);  // grid lines alone
     click(40, gridRow);
@@ -27,15 +35,6 @@ TEST_F(WindowTest, TheGameIsPlayedInBothWindowsAndQuitsAtYesOrTheQuitButton) {
     EXPECT_EQ(recording().substr(4, 4), "drop") << recording();
     EXPECT_TRUE(waitUntil([&] { return count(capture(game, wholeWell), 25, before) > 200; }, 50));
 
-    const std::string replay = "INI1HINTCT 2decXincMdropdropdecZdrop";
-    std::ofstream(dir + "/game.txt") << replay;
-    keys("9 g a m e period t x t Return");
-    EXPECT_TRUE(waitUntil([&] { return recording() == replay; }, 200)) << recording();
-    usleep(1000000);
-    keys("d space q y e s Return");  // the replayed game has ended
-    ASSERT_TRUE(exited(100));
-    EXPECT_EQ(std::tuple(status, recording()), std::tuple(0, replay));
-    launch();
     click(18, quitRow);
     ASSERT_TRUE(exited(100));
     EXPECT_EQ(status, 0);
@@ -52,5 +51,93 @@ TEST_F(WindowTest, ALostWindowEndsTheGameAtOnceWithItsRecordingWhole) {
         run("xdotool windowclose " + (round % 2 ? panel : game));
         ASSERT_TRUE(exited(50)) << "round " << round;
         EXPECT_EQ(std::tuple(WEXITSTATUS(status), recording().size() % 4), std::tuple(1, 0u));
+    }
+}
+
+// SIGTERM, SIGHUP or SIGINT while output.txt is played back end the game
+// as quitting does: the copy beside it goes, and the recording stays whole.
+TEST_F(WindowTest, EndSignalsDuringAPlaybackOfTheRecordingLeaveItWholeWithoutACopy) {
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        launch();
+        ASSERT_TRUE(waitUntil([&] { return recording().size() >= 4; }, 100));
+        // Long enough to be still playing when the signal comes.
+        std::ofstream(dir + "/output.txt", std::ios::app) << times("decXincX", 100000, "");
+        keys("9 o u t p u t period t x t Return");
+        ASSERT_TRUE(waitUntil(
+            [&] { return run("ls " + dir).find("output.txt.") != std::string::npos; }, 100));
+        const std::string whole = recording();
+        kill(pid, signal);
+        ASSERT_TRUE(exited(50)) << signal;
+        EXPECT_EQ(std::tuple(status, recording() == whole, whole.size() > 800000, run("ls " + dir)),
+                  std::tuple(0, true, true, "game.log\noutput.txt\n"))
+            << signal;
+    }
+}
+
+// A game taken over from a playback that plays to its end is kept, and the
+// panel's Watch button plays it back.
+TEST_F(WindowTest, AGamePlayedToItsEndIsKeptAndWatchedFromThePanel) {
+    launch();
+    ASSERT_TRUE(takeOverAScoringGame(500));
+    ASSERT_TRUE(waitUntil([&] { return !keptGames().empty(); }, 600));
+    const std::string name = keptGames().substr(0, keptGames().size() - 1);
+    const std::string kept = readFile(games + "/" + name);
+    EXPECT_TRUE(keptTakenOver(kept)) << kept;
+    keys("p");  // a new game, whose header alone is recorded
+    ASSERT_TRUE(waitUntil([&] { return recording().size() == 4; }, 100));
+    ASSERT_TRUE(waitUntil([&] { return count(capture(panel, watchButton), 200) > 350; }, 300));
+    run("xdotool mousemove " + std::to_string(650 + watchX) + " " + std::to_string(watchY) +
+        " click 1 mousemove 300 600");
+    EXPECT_TRUE(waitUntil([&] { return recording() == kept; }, 600)) << recording();
+}
+
+namespace {
+
+// What a window manager's close button sends.
+void closeAsTheWindowManagerDoes(const std::string& window) {
+    Display* display = XOpenDisplay(nullptr);
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = std::stoul(window);
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    XSendEvent(display, event.xclient.window, False, NoEventMask, &event);
+    XCloseDisplay(display);
+}
+
+}  // namespace
+
+// However the game is left, a game that scored is kept, from its header to
+// its last word.
+TEST_F(WindowTest, EveryWayOfQuittingKeepsAGameThatScored) {
+    struct Row {
+        const char* way;
+        std::function<void()> quit;
+        int status;
+    };
+    const Row rows[] = {
+        {"SIGTERM", [&] { kill(pid, SIGTERM); }, 0},  // SIGHUP and SIGINT: one handler
+        {"q yes", [&] { keys("q y e s Return"); }, 0},
+        {"the window manager's close", [&] { closeAsTheWindowManagerDoes(game); }, 0},
+        {"a lost window", [&] { run("xdotool windowclose " + panel); }, 1},
+        {"a lost display", [&] { run("xdotool windowkill " + game); }, 1},
+    };
+    for (const Row& row : rows) {
+        run("rm -rf " + games);
+        launch();
+        ASSERT_FALSE(HasFatalFailure()) << row.way;  // no window to close
+        ASSERT_TRUE(takeOverAScoringGame(100000)) << row.way;
+        ASSERT_TRUE(waitUntil(
+            [&] { return recording().find("decX", scoring.size()) != std::string::npos; }, 100));
+        row.quit();
+        ASSERT_TRUE(exited(100)) << row.way;
+        EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, row.status) << row.way;
+        const std::string names = keptGames();
+        EXPECT_EQ(std::count(names.begin(), names.end(), '\n'), 1) << row.way << names;
+        const std::string kept =
+            names.empty() ? "" : readFile(games + "/" + names.substr(0, names.find('\n')));
+        EXPECT_TRUE(keptTakenOver(kept)) << row.way;
+        EXPECT_EQ(kept, recording()) << row.way;
     }
 }

@@ -1,12 +1,15 @@
 // The message line's timing, one frame a second with the settable clock.
 #include <gtest/gtest.h>
 
+#include "model/block.h"
+#include "model/game_step.h"
 #include "model/message_line.h"
 #include "tests/support/test_support.h"
 
 using namespace testing_support;
 
 TEST(MessageLineTest, QueuedAndUrgentTexts) {
+    static const std::string gameOver = "Game Over. Press 'q' to quit or press 'p' to start over";
     // What happens, for how many seconds the line is watched, what it shows.
     const std::tuple<const char*, void (*)(), int, std::string> cases[] = {
         {"texts in turn, the lone last one stays",
@@ -30,11 +33,23 @@ TEST(MessageLineTest, QueuedAndUrgentTexts) {
                  postMessage("p", 5);
          },
          5, times("u", 3) + "|p|"},
-        {"a post to a full queue is dropped",
+        // Three of a kind (a hint over a three-deep gap) show for their time
+        // together; a post like the current text follows it.
+        {"identical posts in a row show for their combined time",
          [] {
-             for (int i = 0; i < 70; ++i) postMessage(i < 64 ? "q" : "dropped", 1);
+             postMessage("a", 2), frames(1), postMessage("a", 2), postMessage("b", 3);
+             postMessage("b", 3), postMessage("b", 3), postMessage("c", 1);
          },
-         66, times("q", 66)},
+         16, times("a", 3) + times("b", 9) + times("c", 4)},
+        {"a full queue drops its oldest waiting texts for the newest",
+         [] {
+             for (int i = 0; i < 100; ++i) postMessage(i % 2 ? "b" : "a", 1);
+             fillSettled({{2, 19, 3}}), startKind(bar);  // the next bar cannot start
+             fallingBlock.x = fallingBlock.y = 0, fallingBlock.build(), gameStep();
+         },
+         114,
+         times(gameOver, 25) + "a|" + times("b|a", 30) + "b|" + times(gameOver, 25) +
+             times("I feel so sorry, I will make sure you don't lose again", 2)},
     };
     for (const auto& [what, setUp, seconds, expected] : cases) {
         resetGame();

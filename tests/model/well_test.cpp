@@ -134,8 +134,8 @@ TEST_F(WellTest, GapsAndFillPasses) {
         for (int pass = 1; pass < r.passes; ++pass) settledWell.fillGaps();
         messageLine.queue.clear(), settledWell.fillGaps();
         std::string posted;
-        for (const auto& [text, seconds] : messageLine.queue)
-            posted += text + std::string(":") + std::to_string(seconds);
+        for (const MessageLine::Entry& e : messageLine.queue)
+            posted += e.text + std::string(":") + std::to_string(e.seconds);
         EXPECT_EQ(std::tuple(gap, settledCount(), posted),
                   std::tuple(r.gap, r.cells, r.posted ? "Some holes are now filled!:3" : ""))
             << r.name;

@@ -107,7 +107,6 @@ TEST_F(Frame, GreyLatticeBehindEverythingElseAroundTheWholeWellFromEveryCamera) 
         EXPECT_EQ(changed, 0);
         for (int e = 0; e < 4 && v[8] > 0.6f; ++e) EXPECT_NEAR(lattice[e], corners[e], 2) << e;
         if (&v != views) continue;
-        for (int x : {10, 590}) EXPECT_TRUE(black(on.at(x, 300))) << x;
         // Lines along x, y and z: the grid's corners lie half a cell from
         // the cubes' centres.
         for (const auto& p : {std::array{1.5, 2.5, 5.5}, {3.5, 7.0, 5.5}, {-0.5, 11.5, 3.0}})

@@ -80,7 +80,7 @@ TEST(PlacementSearchTest, PlacementsAndTheKeptPlacement) {
                                            settledWell.cells.get() + WellCells);
         placementSearch();
         const Block& b = fallingBlock;
-        const int holeMessages = static_cast<int>(messageLine.queue.size());
+        const int holeMessages = queuedPosts();
         // The status as it stood, and the stack untouched.
         EXPECT_EQ(std::tuple(std::array<int, 5>{b.x, b.y, b.z, b.mode, holeMessages},
                              gameState.status, gameState.boardChanged,
@@ -116,7 +116,7 @@ TEST(PlacementSearchTest, AFreshSearchMatchesALiteralTrialByTrialSearch) {
                                 keptPlacement.bestY,
                                 keptPlacement.bestZ,
                                 keptPlacement.bestMode,
-                                static_cast<int32_t>(messageLine.queue.size())};
+                                queuedPosts()};
         }
         ASSERT_EQ(outcome[0], outcome[1]) << "seed " << seed;
     }
@@ -147,8 +147,6 @@ TEST(PlacementSearchTest, PlacesAtTheEdgesOfTheWell) {
         }
         placementSearch();
         const Block& b = fallingBlock;
-        EXPECT_EQ(
-            (std::array<int, 5>{b.x, b.y, b.z, b.mode, static_cast<int>(messageLine.queue.size())}),
-            r.want);
+        EXPECT_EQ((std::array<int, 5>{b.x, b.y, b.z, b.mode, queuedPosts()}), r.want);
     }
 }

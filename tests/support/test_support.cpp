@@ -1,9 +1,12 @@
 // The shared test helpers: fake outlets, files and commands.
 #include "tests/support/test_support.h"
 
+#include <grp.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <deque>
 #include <fstream>
@@ -53,6 +56,12 @@ std::string frames(int seconds) {
     return shown;
 }
 
+int queuedPosts() {
+    int posts = 0;
+    for (const MessageLine::Entry& entry : messageLine.queue) posts += entry.count;
+    return posts;
+}
+
 std::string times(const std::string& text, int n, const std::string& after) {
     std::string s;
     while (n-- > 0) s += text + after;
@@ -82,6 +91,34 @@ std::pair<int, std::string> runCommand(const std::string& command) {
     for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, p)) > 0;) out.append(buffer, n);
     const int status = pclose(p);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+
+int inChild(const std::function<void()>& body, double seconds, double* elapsed) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point start = Clock::now();
+    std::fflush(nullptr);
+    const pid_t pid = fork();
+    if (pid == 0) body(), _exit(0);
+    int status = -1;
+    while (waitpid(pid, &status, WNOHANG) == 0)
+        if (Clock::now() - start > std::chrono::duration<double>(seconds))
+            kill(pid, SIGKILL), waitpid(pid, nullptr, 0), status = -1;
+        else
+            usleep(1000);
+    if (elapsed) *elapsed = std::chrono::duration<double>(Clock::now() - start).count();
+    return status;
+}
+
+bool asNobody(const std::function<bool()>& check) {
+    const int status = inChild(
+        [&] {
+            // A user who is not root meets the permissions as they are.
+            const bool nobody = geteuid() != 0 || (setgroups(0, nullptr) == 0 &&
+                                                   setgid(65534) == 0 && setuid(65534) == 0);
+            _exit(nobody && check() ? 0 : 1);
+        },
+        60);
+    return status == 0;
 }
 
 }  // namespace testing_support

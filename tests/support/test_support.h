@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -31,6 +32,8 @@ void fillSettled(std::initializer_list<std::array<int, 3>> cells);
 // What the message line shows in each of the next seconds, each text
 // followed by '|'; the clock moves on a second a frame.
 std::string frames(int seconds);
+// The posts the message line holds, identical ones counted one by one.
+int queuedPosts();
 // The text followed by `after`, n times.
 std::string times(const std::string& text, int n, const std::string& after = "|");
 std::string readFile(const std::string& path);
@@ -38,6 +41,14 @@ std::string readFile(const std::string& path);
 std::string tempPath(const std::string& name);
 // Runs a shell command; its exit status and what it wrote to standard output.
 std::pair<int, std::string> runCommand(const std::string& command);
+
+// Runs check in a child process as the user nobody (as the user running the
+// tests when that is not root), so that permissions
+// hold even when the tests run as root; true when it ended returning true.
+bool asNobody(const std::function<bool()>& check);
+// Runs body in a child process; its wait status, or -1 when it had not
+// ended after `seconds` (it is then killed). elapsed: its run time.
+int inChild(const std::function<void()>& body, double seconds, double* elapsed = nullptr);
 
 // A fresh game for every test.
 class FreshGame : public ::testing::Test {

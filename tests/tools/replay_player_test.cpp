@@ -1,9 +1,14 @@
 // The replay player as it is run: its report, its failures, and a soak of
 // random live games that it must replay exactly.
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
 
 #include <random>
 
+#include "app/file_lock.h"
 #include "app/idle.h"
 #include "model/seams.h"
 #include "tests/app/shell_fixture.h"
@@ -28,12 +33,46 @@ TEST_F(ShellTest, ReplayPlayerRecordsOverTheFileItPlaysOrFails) {
               std::tuple(0, game));
     const std::string fifo = tempPath("fifo");
     mkfifo(fifo.c_str(), 0600);  // with no writer: never waited on
-    for (const std::string& file : {tempPath("none.txt"), temp("empty.txt", ""), fifo,
-                                    ::testing::TempDir(), std::string("/dev/zero")})
-        EXPECT_EQ(runTool(file), std::pair(1, std::string("File cannot be read\n"))) << file;
-    // Nothing written where it cannot be: status 4.
-    for (const std::string& where : {std::string(" --record /proc/x"), std::string(" >/dev/full")})
-        EXPECT_EQ(runTool(path + where).first, 4) << where;
+    const std::string big = temp("big.txt", ""), secret = temp("secret.txt", "INI1");
+    std::filesystem::resize_file(big, MaxReplayBytes + 1);
+    chmod(secret.c_str(), 0), chmod(fifo.c_str(), 0644);
+    // The file, and the reason given; the status stays 1.
+    const std::pair<std::string, std::string> unread[] = {
+        {tempPath("none.txt"), "no such file"},
+        {temp("empty.txt", ""), "it is empty"},
+        {fifo, "not a regular file"},
+        {"/dev/zero", "not a regular file"},
+        {::testing::TempDir(), "it is a directory"},
+        {big, "larger than 16 MiB"},
+        {secret, "permission denied"}};
+    // As a user who is not root, whom the permissions stop.
+    const std::string user =
+        geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+    for (const auto& [file, reason] : unread)
+        EXPECT_EQ(runCommand(user + ZANDOK_REPLAY_EXE " " + file + " 2>&1"),
+                  std::pair(1, "zandok-replay: " + file + " cannot be read: " + reason + "\n"));
+    // Nothing written where it cannot be, past a file-size limit (ulimit
+    // sets it for the player, in 512-byte blocks): status 4. The limit
+    // keeps whole words.
+    const std::string limited = "ulimit -f 1; exec ", cut = tempPath("cut.txt");
+    const std::string longGame = temp("long.txt", "INI1" + times("decXincX", 200, ""));
+    const std::pair<std::string, std::string> unwritten[] = {
+        {path + " --record /proc/x", "/proc/x cannot be recorded into: no such file"},
+        {path + " >/dev/full", "the report cannot be written"},
+        {longGame + " --record " + cut + " >/dev/null", "the recording cannot be written"}};
+    for (const auto& [where, reason] : unwritten)
+        EXPECT_EQ(runCommand("sh -c '" + limited + ZANDOK_REPLAY_EXE " " + where + "' 2>&1"),
+                  std::pair(4, "zandok-replay: " + reason + "\n"));
+    EXPECT_EQ(readFile(cut), "INI1" + times("decXincX", 63, "") + "decX");
+    // The file another game records into (this one holds its lock) is left
+    // as it is.
+    const int held = open(path.c_str(), O_RDONLY);
+    ASSERT_TRUE(lockFile(held));
+    EXPECT_EQ(runTool(longGame + " --record " + path),
+              std::pair(4, "zandok-replay: " + path +
+                               " cannot be recorded into: another game is recording there\n"));
+    EXPECT_EQ(readFile(path), game);
+    close(held);
 }
 
 // Random live games through the keys and the idle clock, each replayed by
