@@ -82,22 +82,3 @@ TEST_F(BlockTest, TurnTakesTheNextModeThatFits) {
     turnBlock();
     EXPECT_EQ(std::tuple(fallingBlock.mode, occupied(blockWell).size()), std::tuple(0, 4u));
 }
-
-TEST_F(BlockTest, EveryKindStartsWhollyInsideTheTopOfTheWell) {
-    // Anchor, cells painted, and the top and bottom cells' heights; the tall
-    // kinds a cell lower and nearer z = 0.
-    const std::tuple<int, int, int, size_t, int, int> want[KindCount] = {
-        {2, 19, 2, 4, 19, 19}, {2, 19, 2, 8, 19, 18}, {2, 19, 2, 4, 19, 18}, {2, 18, 1, 16, 18, 17},
-        {2, 19, 2, 4, 19, 19}, {2, 19, 2, 4, 19, 19}, {2, 18, 1, 4, 18, 17}};
-    for (int kind = 0; kind < KindCount; ++kind) {
-        resetStatus(), startKind(kind);
-        const Cells cells = occupied(blockWell);
-        int top = -1, bottom = 99;
-        for (const auto& [x, y, z] : cells) top = std::max(top, y), bottom = std::min(bottom, y);
-        EXPECT_EQ(
-            std::tuple(fallingBlock.x, fallingBlock.y, fallingBlock.z, cells.size(), top, bottom),
-            want[kind])
-            << kindTable[kind].name;
-        EXPECT_EQ(getStatus(), Ok) << kindTable[kind].name;
-    }
-}

@@ -22,18 +22,6 @@ std::string texts() {
 
 }  // namespace
 
-TEST(GameTest, AStepFallsACellOrLandsAndStartsTheNextBlock) {
-    resetGame();
-    fallingBlock.y = 1, fallingBlock.build();
-    gameStep();
-    EXPECT_EQ(std::tuple(fallingBlock.y, getStatus(), recordedTokens), std::tuple(0, Ok, "drop"));
-    scriptRandom({45});  // a base3 next, at level 0
-    gameStep();          // the floor: it lands where it last fitted
-    EXPECT_EQ(std::tuple(getStatus(), recordedTokens, fallingBlock.kind, fallingBlock.y,
-                         settledWell.cell(2, 0, 5), texts()),
-              std::tuple(Landed, "dropCT 2", base3, 19, SettledCube, "weeeEee|"));
-}
-
 // A bar lands on the floor at x = 2, z 2..5, completing layer 0 (and the
 // full layers above, if any); the next kind comes from the random value.
 TEST(GameTest, ALandingClearsLayersAndEndsTheGameInALossOrAWin) {
