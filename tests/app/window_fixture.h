@@ -60,18 +60,27 @@ protected:
         setenv("XDG_DATA_HOME", data.c_str(), 1);  // kept games go there
     }
     // Starts the game with these arguments in a fresh folder; both windows
-    // are found by their exact titles, and the panel is drawn.
+    // are found by their exact titles, and the panel is drawn. Under load a
+    // start has been seen, rarely, never to draw its panel: such a start is
+    // reported with its log and made once more.
     void launch(std::vector<std::string> args = {}) {
-        run("rm -rf " + dir + "; mkdir " + dir), status = -1;
         args.insert(args.begin(), ZANDOK_GAME_EXE);
-        pid = spawnProcess(args, dir, "game.log");
-        ASSERT_TRUE(waitUntil(
-            [&] {
-                game = window("^3D Zandok.* \\(APRIL 2003, v\\.1\\)$");
-                panel = window("^CONTROL PANEL$");
-                return !game.empty() && !panel.empty() && tick(gridRow) > 10;
-            },
-            600));  // a minute: software GL on a busy machine is slow to start
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            run("rm -rf " + dir + "; mkdir " + dir), status = -1;
+            pid = spawnProcess(args, dir, "game.log");
+            if (waitUntil(
+                    [&] {
+                        game = window("^3D Zandok.* \\(APRIL 2003, v\\.1\\)$");
+                        panel = window("^CONTROL PANEL$");
+                        return !game.empty() && !panel.empty() && tick(gridRow) > 10;
+                    },
+                    400))
+                return;
+            std::fprintf(stderr, "the game did not show (game %s, panel %s); its log:\n%s\n",
+                         game.c_str(), panel.c_str(), readFile(dir + "/game.log").c_str());
+            kill(pid, SIGKILL), waitpid(pid, nullptr, 0);
+        }
+        FAIL() << "the game's windows never showed";
     }
     void TearDown() override {
         if (pid > 0 && !exited(0)) kill(pid, SIGKILL), waitpid(pid, nullptr, 0);
