@@ -6,7 +6,8 @@
 # that user, exactly as the README writes them:
 #   tools/play.sh without a display    (must end at once, status 2, saying why)
 #   tools/test.sh
-#   tools/play.sh under Xvfb, quit with q y e s Return
+#   tools/play.sh under Xvfb, quit with q y e s Return (before the test
+#                                        command on the plain copy)
 #   the package route of "Installing"
 # One line per step with its status and time; the status is 0 when every step
 # went as it should. Needs root and the Debian mirror. A developer's tool, not
@@ -134,12 +135,17 @@ package_route() {
     /usr/games/zandok --version && /usr/games/zandok-replay --version && man -w zandok'
 }
 
+# The clone takes the steps in the README's order of the developer's day (the
+# play command then finds the test command's build); the plain copy plays
+# first, so that the play command's own first build is run too.
 for copy in "${copies[@]}"; do
   dir=/home/$user/$copy
   step "$copy: tools/play.sh without a display (status 2, why)" as_user "$dir" \
     'out=$(timeout 20 tools/play.sh 2>&1); s=$?; echo "$out"; [ $s -eq 2 ] && grep -q DISPLAY <<< "$out"'
+  [ "$copy" = copy ] && step "$copy: tools/play.sh under Xvfb (its own build), q yes Return" \
+    play_in_xvfb "$dir"
   step "$copy: tools/test.sh" as_user "$dir" "tools/test.sh"
-  step "$copy: tools/play.sh under Xvfb, q yes Return" play_in_xvfb "$dir"
+  [ "$copy" = clone ] && step "$copy: tools/play.sh under Xvfb, q yes Return" play_in_xvfb "$dir"
   step "$copy: cpack -G DEB and apt install" package_route "$dir"
 done
 echo "fresh machine: $([ $failed -eq 0 ] && echo "every step as expected" || echo "some steps went WRONG")"
