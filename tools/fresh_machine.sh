@@ -108,10 +108,12 @@ in_root chown -R "$user:$user" "/home/$user"
 # expects status 0.
 play_in_xvfb() {
   as_user "$1" '
-    Xvfb :42 -nolisten tcp -screen 0 1280x1024x24 > xvfb.log 2>&1 & server=$!
-    export DISPLAY=:42
-    for i in $(seq 100); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.2; done
-    xdpyinfo > /dev/null 2>&1 || { cat xvfb.log; exit 1; }
+    rm -f display.txt
+    Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3> display.txt > xvfb.log 2>&1 &
+    server=$!
+    for i in $(seq 100); do [ -s display.txt ] && break; sleep 0.2; done
+    [ -s display.txt ] || { cat xvfb.log; exit 1; }
+    export DISPLAY=:$(cat display.txt)
     tools/play.sh > play.log 2>&1 & game=$!
     for i in $(seq 600); do
       xdotool search --name "^3D Zandok" > /dev/null 2>&1 && break
@@ -119,12 +121,12 @@ play_in_xvfb() {
       sleep 1
     done
     window=$(xdotool search --name "^3D Zandok" | head -n 1)
-    [ -n "$window" ] || { cat play.log; kill $server; exit 1; }
+    [ -n "$window" ] || { cat play.log; kill $server; wait $server; exit 1; }
     sleep 1
     for key in q y e s Return; do xdotool key --window "$window" "$key"; sleep 0.2; done
     for i in $(seq 30); do kill -0 $game 2> /dev/null || break; sleep 1; done
     wait $game; status=$?
-    kill $server
+    kill $server; wait $server
     exit $status'
 }
 

@@ -76,9 +76,11 @@ protected:
                     },
                     400))
                 return;
-            std::fprintf(stderr, "the game did not show (game %s, panel %s); its log:\n%s\n",
-                         game.c_str(), panel.c_str(), readFile(dir + "/game.log").c_str());
-            kill(pid, SIGKILL), waitpid(pid, nullptr, 0);
+            const bool ended = exited(0);
+            std::fprintf(stderr, "the game did not show (game %s, panel %s, %s %d); its log:\n%s\n",
+                         game.c_str(), panel.c_str(), ended ? "ended, wait status" : "running",
+                         status, readFile(dir + "/game.log").c_str());
+            if (!ended) kill(pid, SIGKILL), waitpid(pid, nullptr, 0);
         }
         FAIL() << "the game's windows never showed";
     }

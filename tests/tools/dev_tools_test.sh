@@ -4,6 +4,7 @@
 # the time to the first frame, the share of a core used while hidden and the
 # time of --scores print their figures or picture.
 set -euo pipefail
+trap 'echo "dev_tools: failed at line $LINENO" >&2' ERR
 root=$1 build=$2
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
