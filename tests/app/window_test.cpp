@@ -1,9 +1,57 @@
 // The game in real windows: both windows and their class, keys reaching the
 // game, the control panel acting on the picture and following keys 1 and 2,
 // a replay loaded with key 9, and every way to quit.
+#include <sys/stat.h>
+
+#include <chrono>
 #include <regex>
 
 #include "tests/app/window_fixture.h"
+
+// SDL's disk driver writing into a FIFO that nobody reads: the sound device
+// never finishes opening, and quitting still ends the game at once.
+TEST_F(WindowTest, QuittingEndsTheGameAtOnceWhileTheSoundDeviceNeverOpens) {
+    const std::string fifo = tempPath("audio.fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    setenv("SDL_AUDIODRIVER", "disk", 1), setenv("SDL_DISKAUDIOFILE", fifo.c_str(), 1);
+    launch();
+    setenv("SDL_AUDIODRIVER", "dummy", 1), unsetenv("SDL_DISKAUDIOFILE");
+    usleep(500000);  // the first frame's cue has begun opening the device
+    const auto start = std::chrono::steady_clock::now();
+    keys("q y e s Return");
+    ASSERT_TRUE(exited(30));
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    std::printf("quit took %.2f s\n", took.count());
+    EXPECT_EQ(status, 0);
+    EXPECT_LT(took.count(), 1.5);  // xdotool's own time included
+}
+
+// Two games started in one folder: the second finds output.txt locked, so
+// it records nothing there, not even after key 0 names it, and the first
+// game's recording stays its own.
+TEST_F(WindowTest, TwoGamesInOneFolderNeverShareTheRecording) {
+    launch();
+    const pid_t second = spawnProcess({ZANDOK_GAME_EXE}, dir, "second.log");
+    std::string other;
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            other = run("xdotool search --name '^3D Zandok' | grep -vx " + game +
+                        " | head -n 1 | tr -d '\\n'");
+            return !other.empty();
+        },
+        300));
+    usleep(1500000);
+    keys("a a");
+    run("xdotool key --window " + other + " d d 0 o u t p u t period t x t Return d d");
+    ASSERT_TRUE(waitUntil([&] { return recording().find("decXdecX") != std::string::npos; }, 100));
+    usleep(2500000);  // gravity of both games goes on
+    run("xdotool key --window " + other + " q y e s Return");
+    EXPECT_EQ(waitpid(second, &status, 0) == second ? status : -1, 0);
+    keys("q y e s Return");
+    ASSERT_TRUE(exited(100));
+    EXPECT_TRUE(std::regex_match(recording(), std::regex("INI[0-6](drop|decX|CT [0-6])*")))
+        << recording();
+}
 
 // Last: its macros (None, Status ...) would clash with the names above.
 #include <X11/Xlib.h>
