@@ -85,12 +85,15 @@ as_user() {
     LANG=C.UTF-8 /usr/sbin/runuser -u "$user" -- bash -c "cd '$dir' || exit 1
 $*"
 }
+# The user, and the X server and key sender this script plays the game with
+# (a desktop's part, not the project's: its own set-up installs the rest).
 add_user() {
-  in_root bash -c "apt-get update -q && DEBIAN_FRONTEND=noninteractive apt-get install -y -q sudo" &&
+  in_root bash -c "apt-get update -q && DEBIAN_FRONTEND=noninteractive apt-get install -y -q \
+    --no-install-recommends sudo xvfb xauth xdotool" &&
     in_root useradd -m -s /bin/bash "$user" &&
     echo "$user ALL=(ALL) NOPASSWD: ALL" > "$root/etc/sudoers.d/$user"
 }
-step "a user with sudo" add_user
+step "a user with sudo; Xvfb and xdotool to play in" add_user
 [ $failed -eq 0 ] || exit 1
 
 # The project twice, owned by the user.
