@@ -36,18 +36,32 @@ void endServer() {
 
 bool useVirtualDisplay() {
     static const int display = [] {
-        int fds[2], number = -1;
-        if (pipe(fds) != 0) return -1;
-        // Xvfb writes the number of the display it found free.
-        server = spawnProcess({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
-                               "1280x1024x24", "-nolisten", "tcp"},
-                              "/", "/dev/null");
-        std::atexit(endServer);
-        close(fds[1]);
-        std::FILE* in = fdopen(fds[0], "r");
-        if (!in || std::fscanf(in, "%d", &number) != 1) number = -1;
-        if (in) std::fclose(in);
-        return number;
+        // A number of this program's own: a display number that another
+        // test program's server has just given up can still lose its socket
+        // to that server's shutdown, and Xvfb -displayfd alone would take
+        // the lowest free one.
+        for (int attempt = 0; attempt < 20; ++attempt) {
+            const int wanted = 100 + (getpid() * 7 + attempt * 131) % 900;
+            int fds[2], number = -1;
+            if (pipe(fds) != 0) return -1;
+            // Xvfb writes the number once it takes clients; it ends at once
+            // when that display is taken.
+            server = spawnProcess(
+                {"Xvfb", ":" + std::to_string(wanted), "-displayfd", std::to_string(fds[1]),
+                 "-screen", "0", "1280x1024x24", "-nolisten", "tcp"},
+                "/", "/dev/null");
+            close(fds[1]);
+            std::FILE* in = fdopen(fds[0], "r");
+            if (!in || std::fscanf(in, "%d", &number) != 1) number = -1;
+            if (in) std::fclose(in);
+            if (number >= 0) {
+                std::atexit(endServer);
+                return number;
+            }
+            waitpid(server, nullptr, 0);
+            server = -1;
+        }
+        return -1;
     }();
     if (display < 0) return false;
     setenv("DISPLAY", (":" + std::to_string(display)).c_str(), 1);
