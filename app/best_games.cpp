@@ -109,14 +109,30 @@ std::vector<CacheLine> readCache(const std::string& folder) {
     return lines;
 }
 
-// Replaces the file at path with text, atomically.
-void replaceFile(const std::string& folder, const std::string& path, const std::string& text) {
+// Writes text whole into a new temporary file in folder, whose name does not
+// end in ".txt"; a game to keep is also made readable to all and reaches the
+// disk. The file's path, or empty when it could not be written.
+std::string writeTemporary(const std::string& folder, const std::string& text, bool game) {
     std::string temp = folder + "/" + tempPrefix + "XXXXXX";
     const int fd = mkstemp(temp.data());
-    if (fd < 0) return;
-    const bool written = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
-    close(fd);
-    if (!written || std::rename(temp.c_str(), path.c_str()) != 0) unlink(temp.c_str());
+    if (fd < 0) return "";
+    constexpr std::size_t chunk = 65536;
+    bool written = !game || fchmod(fd, 0644) == 0;
+    for (std::size_t at = 0; written && at < text.size(); at += chunk) {
+        const std::size_t n = std::min(chunk, text.size() - at);
+        written = write(fd, text.data() + at, n) == static_cast<ssize_t>(n);
+    }
+    const bool synced = !game || fdatasync(fd) == 0;
+    written = close(fd) == 0 && synced && written;
+    if (written) return temp;
+    unlink(temp.c_str());
+    return "";
+}
+
+// Replaces the file at path with text, atomically.
+void replaceFile(const std::string& folder, const std::string& path, const std::string& text) {
+    const std::string temp = writeTemporary(folder, text, false);
+    if (!temp.empty() && std::rename(temp.c_str(), path.c_str()) != 0) unlink(temp.c_str());
 }
 
 void writeCache(const std::string& folder, const std::vector<CacheLine>& lines) {
@@ -281,18 +297,9 @@ std::string writeKeptGame(const std::string& folder, const std::string& words, i
             while (const dirent* entry = readdir(dir))
                 if (std::strncmp(entry->d_name, tempPrefix, std::strlen(tempPrefix)) == 0)
                     unlinkat(dirfd(dir), entry->d_name, 0);
-    std::string temp = folder + "/" + tempPrefix + "XXXXXX";
-    const int fd = mkstemp(temp.data());
-    if (fd < 0) return "";
-    constexpr std::size_t chunk = 65536;
-    bool written = fchmod(fd, 0644) == 0;
-    for (std::size_t at = 0; written && at < words.size(); at += chunk) {
-        const std::size_t n = std::min(chunk, words.size() - at);
-        written = write(fd, words.data() + at, n) == static_cast<ssize_t>(n);
-    }
-    const bool synced = fdatasync(fd) == 0;
-    written = close(fd) == 0 && synced && written;
-    for (int suffix = 1; written && suffix < 1000; ++suffix) {
+    const std::string temp = writeTemporary(folder, words, true);
+    if (temp.empty()) return "";
+    for (int suffix = 1; suffix < 1000; ++suffix) {
         const std::string name = keptGameName(endTime, getpid(), suffix);
         // A hard link never replaces a game already there.
         if (link(temp.c_str(), (folder + "/" + name).c_str()) == 0) {
