@@ -45,29 +45,6 @@ void freshPlayer(const char* driver) {
     setenv("SDL_AUDIODRIVER", driver, 1);
 }
 
-TEST(SoundPlayer, OpensAtTheFirstCueAndConvertsEveryClipWhole) {
-    freshPlayer("dummy");
-    EXPECT_EQ(soundDeviceState(), SoundClosed);
-    playCue(CueStart);
-    awaitSoundDevice();
-    ASSERT_EQ(soundDeviceState(), SoundOpen);
-    struct sigaction interrupt {};  // Ctrl+C must still end the game
-    ASSERT_EQ(sigaction(SIGINT, nullptr, &interrupt), 0);
-    EXPECT_EQ(interrupt.sa_handler, SIG_DFL);
-
-    // Every clip is converted at the first cue, as long as it is stored
-    // (its data size over its byte rate).
-    const SoundDeviceFormat d = soundDeviceFormat();
-    for (const CueRule& cue : cueRules) {
-        const SoundClip* clip = findSoundClip(cue.id);
-        ASSERT_NE(clip, nullptr) << cue.id;
-        const double seconds = double(le(clip->bytes + 40, 4)) / le(clip->bytes + 28, 4);
-        EXPECT_NEAR(converted(cue.id).size() * 8.0 / d.sampleBits / d.channels / d.rate, seconds,
-                    0.01)
-            << cue.id;
-    }
-}
-
 // Without a device (no driver; ALSA without a sound card) every cue is
 // skipped, the failure is remembered, and standard error has one line about
 // it, none of the library's own.
@@ -90,19 +67,34 @@ TEST(SoundPlayer, WithoutAnyDeviceCuesAreSkippedTheFailureRememberedAndSaidOnce)
 }
 
 // SDL's disk driver writes what the device plays to a file, silence included;
-// to a pipe, the device stays opening until the test reads it.
+// to a pipe, the device stays opening until the test reads it. The device
+// opens at the first cue, and every clip is converted then, as long as it
+// is stored (its data size over its byte rate).
 TEST(SoundPlayer, UnderTheDiskDriverTheLastCueWantedAndEachCuePlaysOnceWholeCuttingTheOneBefore) {
     freshPlayer("disk");
     const std::string path = testing_support::tempPath("cues.raw");
     ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
     setenv("SDL_DISKAUDIOFILE", path.c_str(), 1);
+    EXPECT_EQ(soundDeviceState(), SoundClosed);
     playCue(CueStart);
     playCue(CueMove);  // replaces the jingle while the device opens
     ASSERT_EQ(soundDeviceState(), SoundOpening);
     std::string out;
     std::thread reader([&] { out = testing_support::readFile(path); });
     awaitSoundDevice();
-    EXPECT_EQ(soundDeviceFormat().sampleBits, 16);  // signed: silence is zero
+    struct sigaction interrupt {};  // Ctrl+C must still end the game
+    EXPECT_EQ(sigaction(SIGINT, nullptr, &interrupt), 0);
+    EXPECT_EQ(interrupt.sa_handler, SIG_DFL);
+    const SoundDeviceFormat d = soundDeviceFormat();
+    EXPECT_EQ(d.sampleBits, 16);  // signed: silence is zero
+    for (const CueRule& cue : cueRules) {
+        const SoundClip* clip = findSoundClip(cue.id);
+        ASSERT_NE(clip, nullptr) << cue.id;
+        const double seconds = double(le(clip->bytes + 40, 4)) / le(clip->bytes + 28, 4);
+        EXPECT_NEAR(converted(cue.id).size() * 8.0 / d.sampleBits / d.channels / d.rate, seconds,
+                    0.01)
+            << cue.id;
+    }
     EXPECT_TRUE(quietWithin(2000));
     playCue(CueStart);
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
