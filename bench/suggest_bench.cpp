@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/block.h"
+#include "model/block_shapes.h"
 #include "model/message_line.h"
 #include "suggest/placement_search.h"
 #include "suggest/rule_book.h"

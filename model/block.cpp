@@ -1,6 +1,7 @@
 // Repainting the falling block, and spawning: the weighted kind draw, the
 // kind queue and the start position.
 #include "model/block.h"
+#include "model/block_shapes.h"
 
 #include "model/seams.h"
 

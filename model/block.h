@@ -33,9 +33,6 @@ struct KindInfo {
     ModeShape modes[MaxModes];
 };
 
-// The shape table, indexed by kind.
-extern const KindInfo kindTable[KindCount];
-
 inline bool validKind(int k) { return k >= 0 && k < KindCount; }
 // The kind's cells for a mode, or nullptr for an unknown kind or mode.
 const ModeShape* shapeOf(int kind, int mode);

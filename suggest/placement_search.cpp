@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "model/block.h"
+#include "model/block_shapes.h"
 #include "model/recording.h"
 
 namespace {

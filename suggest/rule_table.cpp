@@ -6,6 +6,8 @@
 
 #include <iterator>
 
+#include "model/block_shapes.h"
+
 namespace {
 constexpr Support Under = Support::Under;
 constexpr Support Replaced = Support::Replaced;
@@ -115,3 +117,30 @@ constexpr bool rulesCoverTheModes() {
     return true;
 }
 static_assert(rulesCoverTheModes(), "a rule for a mode that has none, or a mode without one");
+
+// Every rule's shape is its block's shape moved to the corner (the least x, y
+// and z of its cells): the rule tests and paints the cells the block takes.
+constexpr bool shapesAreTheBlocks() {
+    for (const SuggestionRule& rule : suggestionRules) {
+        const ModeShape& block = kindTable[rule.kind].modes[rule.mode];
+        int least[3] = {MaxBlockCells, MaxBlockCells, MaxBlockCells};
+        for (int i = 0; i < block.count; ++i) {
+            const CellOffset& c = block.cells[i];
+            least[0] = c.dx < least[0] ? c.dx : least[0];
+            least[1] = c.dy < least[1] ? c.dy : least[1];
+            least[2] = c.dz < least[2] ? c.dz : least[2];
+        }
+        // Each block cell is in the rule's shape, and the shape has no more.
+        if (rule.shape.count != block.count) return false;
+        for (int i = 0; i < block.count; ++i) {
+            const CellOffset& c = block.cells[i];
+            bool found = false;
+            for (const RuleCell& r : rule.shape)
+                found = found || (r.dx == c.dx - least[0] && r.dy == c.dy - least[1] &&
+                                  r.dz == c.dz - least[2]);
+            if (!found) return false;
+        }
+    }
+    return true;
+}
+static_assert(shapesAreTheBlocks(), "a rule's shape is not its block's shape");

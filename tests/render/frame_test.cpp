@@ -107,9 +107,10 @@ TEST_F(Frame, GreyLatticeBehindEverythingElseAroundTheWholeWellFromEveryCamera) 
         EXPECT_EQ(changed, 0);
         for (int e = 0; e < 4 && v[8] > 0.6f; ++e) EXPECT_NEAR(lattice[e], corners[e], 2) << e;
         if (&v != views) continue;
-        // Lines along x, y and z: the grid's corners lie half a cell from
-        // the cubes' centres.
-        for (const auto& p : {std::array{1.5, 2.5, 5.5}, {3.5, 7.0, 5.5}, {-0.5, 11.5, 3.0}})
+        // Lines along x, y (at its top) and z, at points no other line hides
+        // along the line of sight: the grid's corners lie half a cell from the
+        // cubes' centres.
+        for (const auto& p : {std::array{0.0, 2.5, 5.5}, {-0.5, 19.0, 5.5}, {-0.5, 11.5, 5.0}})
             EXPECT_TRUE(nearby(on, p[0], p[1], p[2], grey) && black(at(off, p[0], p[1], p[2])))
                 << p[0] << ", " << p[1] << ", " << p[2];
     }
@@ -117,7 +118,7 @@ TEST_F(Frame, GreyLatticeBehindEverythingElseAroundTheWholeWellFromEveryCamera) 
 
 TEST_F(Frame, BlocksInTheirKindsColourOverGreySettledCubes) {
     viewSettings.gridlines = 0;
-    testing_support::fillSettled({{0, 0, 0}, {3, 0, 5}, {2, 1, 0}});
+    testing_support::fillSettled({{0, 0, 0}, {3, 0, 5}, {2, 19, 0}});
     for (int kind = 0; kind < KindCount; ++kind) {
         testing_support::startKind(kind);
         place(1, 10, 2, 0);
@@ -131,7 +132,7 @@ TEST_F(Frame, BlocksInTheirKindsColourOverGreySettledCubes) {
                         shows(top(im, i % 4, high, i / 4), kindColour[kind]))
                 << kind << " " << i;
         EXPECT_GE(high, 10);
-        for (const auto& [x, y, z] : {std::array{0, 0, 0}, {3, 0, 5}, {2, 1, 0}}) {
+        for (const auto& [x, y, z] : {std::array{0, 0, 0}, {3, 0, 5}, {2, 19, 0}}) {
             EXPECT_TRUE(shows(top(im, x, y, z), grey)) << x << ", " << y << ", " << z;
             // The +z side is turned from the light: the ambient fifth only.
             EXPECT_NEAR(at(im, x - 0.25, y - 0.25, z + 0.5).r, 0.2 * 0.5 * 255, 2);

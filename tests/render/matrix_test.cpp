@@ -119,7 +119,7 @@ TEST_F(GlTest, EveryMatrixEqualsMesas) {
 TEST_F(GlTest, ViewportIsTheCentredSquare) {
     const int cases[][6] = {{800, 600, 100, 0, 600, 600}, {600, 800, 0, 100, 600, 600},
                             {601, 600, 0, 0, 600, 600},   {1, 4, 0, 1, 1, 1},
-                            {0, 0, 0, 0, 0, 0},           {-5, 40, 0, 20, 0, 0}};
+                            {40, -5, 20, 0, 0, 0},        {-5, 40, 0, 20, 0, 0}};
     for (const auto& c : cases) {
         reshapeView(c[0], c[1]);
         GLint v[4];

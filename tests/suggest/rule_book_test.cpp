@@ -1,12 +1,11 @@
-// The rule book: its table against the block table, a pair of small wells for
-// each rule kept apart by one cell, and the texts and cells of a frame.
+// The rule book: a pair of small wells for each rule kept apart by one cell,
+// and the texts and cells of a frame.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <initializer_list>
-#include <set>
 #include <span>
 #include <string>
 #include <vector>
@@ -19,25 +18,6 @@
 using namespace testing_support;
 using Cell = std::array<int, 3>;
 using Cubes = std::initializer_list<Cell>;
-
-TEST(RuleBookTest, EveryShapeIsItsBlockShapeMovedToTheCorner) {
-    for (int kind = 0; kind < KindCount; ++kind)
-        for (int mode = 0; mode < MaxModes; ++mode) {
-            const SuggestionRule* rule = ruleFor(kind, mode);
-            const ModeShape* block = shapeOf(kind, mode);
-            ASSERT_EQ(rule != nullptr, block && kind != slab) << kind << "-" << mode;
-            if (!rule) continue;
-            std::set<Cell> want, got;
-            int lx = 9, ly = 9, lz = 9;
-            for (const CellOffset& c : std::span(block->cells, block->count))
-                lx = std::min<int>(lx, c.dx), ly = std::min<int>(ly, c.dy),
-                lz = std::min<int>(lz, c.dz);
-            for (const CellOffset& c : std::span(block->cells, block->count))
-                want.insert({c.dx - lx, c.dy - ly, c.dz - lz});
-            for (const RuleCell& c : rule->shape) got.insert({c.dx, c.dy, c.dz});
-            EXPECT_EQ(got, want) << kind << "-" << mode;
-        }
-}
 
 // Each rule with a condition beyond its support, at a corner (x, y, z),
 // named by its label: it takes the corner on a well of just the needed
