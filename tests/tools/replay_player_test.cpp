@@ -52,26 +52,24 @@ TEST_F(ShellTest, ReplayPlayerRecordsOverTheFileItPlaysOrFails) {
         EXPECT_EQ(runCommand(user + ZANDOK_REPLAY_EXE " " + file + " 2>&1"),
                   std::pair(1, "zandok-replay: " + file + " cannot be read: " + reason + "\n"));
     // Nothing written where it cannot be, past a file-size limit (ulimit
-    // sets it for the player, in 512-byte blocks): status 4. The limit
+    // sets it for the player, in 512-byte blocks), nor into the file another
+    // game records into (this one holds its lock): status 4. The limit
     // keeps whole words.
     const std::string limited = "ulimit -f 1; exec ", cut = tempPath("cut.txt");
     const std::string longGame = temp("long.txt", "INI1" + times("decXincX", 200, ""));
+    const int held = open(path.c_str(), O_RDONLY);
+    ASSERT_TRUE(lockFile(held));
     const std::pair<std::string, std::string> unwritten[] = {
         {path + " --record /proc/x", "/proc/x cannot be recorded into: no such file"},
         {path + " >/dev/full", "the report cannot be written"},
-        {longGame + " --record " + cut + " >/dev/null", "the recording cannot be written"}};
+        {longGame + " --record " + cut + " >/dev/null", "the recording cannot be written"},
+        {longGame + " --record " + path,
+         path + " cannot be recorded into: another game is recording there"}};
     for (const auto& [where, reason] : unwritten)
         EXPECT_EQ(runCommand("sh -c '" + limited + ZANDOK_REPLAY_EXE " " + where + "' 2>&1"),
                   std::pair(4, "zandok-replay: " + reason + "\n"));
-    EXPECT_EQ(readFile(cut), "INI1" + times("decXincX", 63, "") + "decX");
-    // The file another game records into (this one holds its lock) is left
-    // as it is.
-    const int held = open(path.c_str(), O_RDONLY);
-    ASSERT_TRUE(lockFile(held));
-    EXPECT_EQ(runTool(longGame + " --record " + path),
-              std::pair(4, "zandok-replay: " + path +
-                               " cannot be recorded into: another game is recording there\n"));
-    EXPECT_EQ(readFile(path), game);
+    EXPECT_EQ(std::tuple(readFile(cut), readFile(path)),
+              std::tuple("INI1" + times("decXincX", 63, "") + "decX", game));
     close(held);
 }
 
