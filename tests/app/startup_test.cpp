@@ -70,17 +70,16 @@ TEST_F(ShellTest, ADataFolderThatCannotBeUsedLeavesTheStartFolderAloneAndAUsable
     fs::permissions(start / "ro/zandok", fs::perms(0555)), fs::current_path(start);
     std::ofstream("output.txt") << "INI1drop", std::ofstream("file") << "x";
     const std::string home = std::getenv("HOME"), s = start.string();
+    const std::string none = "there is no data folder (HOME is not set)",
+                      unnamed = "no data folder, as neither HOME nor XDG_DATA_HOME names one",
+                      made = "the data folder cannot be made", in = "the data folder " + s;
     // XDG_DATA_HOME and HOME ("-": unset); the line, and standard error.
-    const std::tuple<std::string, std::string, const char*, std::string> rows[] = {
-        {"-", "-", "there is no data folder (HOME is not set)",
-         "no data folder, as neither HOME nor XDG_DATA_HOME names one"},
-        {"relative", "", "there is no data folder (HOME is not set)",
-         "no data folder, as neither HOME nor XDG_DATA_HOME names one"},
-        {s + "/file", "/home/x", "the data folder cannot be made",
-         "the data folder " + s + "/file/zandok cannot be made (Not a directory)"},
-        {"-", s + "/file", "the data folder cannot be made",
-         "the data folder " + s + "/file/.local/share/zandok cannot be made (Not a directory)"},
-        {"/proc", "/home/x", "the data folder cannot be made",
+    const std::tuple<std::string, std::string, std::string, std::string> rows[] = {
+        {"-", "-", none, unnamed},
+        {"relative", "", none, unnamed},
+        {s + "/file", "/home/x", made, in + "/file/zandok cannot be made (Not a directory)"},
+        {"-", s + "/file", made, in + "/file/.local/share/zandok cannot be made (Not a directory)"},
+        {"/proc", "/home/x", made,
          "the data folder /proc/zandok cannot be made (No such file or directory)"},
     };
     for (const auto& [dataHome, userHome, line, error] : rows) {
@@ -93,10 +92,10 @@ TEST_F(ShellTest, ADataFolderThatCannotBeUsedLeavesTheStartFolderAloneAndAUsable
         startRecording();
         const std::string startUp = urgent();
         press("0\r");  // the empty name, which would fall back to output.txt
-        EXPECT_EQ(std::tuple(said, startUp, urgent(), fs::current_path(), readFile("output.txt")),
-                  std::tuple("zandok: " + error + "; recording is off\n",
-                             "Recording is off: " + std::string(line),
-                             "Recording is off: " + std::string(line), start, "INI1drop"))
+        EXPECT_EQ(
+            std::tuple(said, startUp, urgent(), fs::current_path(), readFile("output.txt")),
+            std::tuple("zandok: " + error + "; recording is off\n", "Recording is off: " + line,
+                       "Recording is off: " + line, start, "INI1drop"))
             << error;
     }
     setenv("XDG_DATA_HOME", (s + "/ro").c_str(), 1);  // a folder nobody may write
