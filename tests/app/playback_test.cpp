@@ -31,7 +31,7 @@ TEST_F(ShellTest, PlaybackPerformsEachTokenAndCopiesItAsReadUntilTheEndOrADamage
     }
 }
 
-TEST_F(ShellTest, LoadingReadsTheWholeFileOfAtMost16MiB) {
+TEST_F(ShellTest, LoadingReadsAWholeFileOf16MiBAndPlayingTheRecordingKeepsItWhole) {
     const std::string big = temp("big.txt", "");
     std::filesystem::resize_file(big, MaxReplayBytes);
     EXPECT_TRUE(loadReplay(big) && replaySource.text.size() == MaxReplayBytes);

@@ -10,9 +10,9 @@ TEST_F(ShellTest, EveryCommandActsRecordsSoundsAndSpeaksByItsRules) {
     GameState& g = gameState;
     ViewSettings& v = viewSettings;
     int32_t none = 0, *x = &fallingBlock.x, *y = &fallingBlock.y, *z = &fallingBlock.z;
-    // Key (a special key as its negative code: the arrows and F1 stand for
-    // d, a, x, w and ?); what it records and the
-    // urgent message it shows, for how many seconds, and the messages it
+    // Key (a special key as its negative code: the arrows and F1 give d, a,
+    // x, w and ?, so their rows are those keys' too); what it records, the
+    // urgent message it shows and for how many seconds, and the messages it
     // queues; its cue with sound on and off; a value it sets (or none), from
     // before to after; whether it needs a running game; the window calls.
     const std::tuple<int, const char*, const char*, int, size_t, int, int, int32_t*, int, int, bool,

@@ -17,19 +17,11 @@
 #error "ZANDOK_REPLAY_EXE must name the built zandok-replay"
 #endif
 
-namespace {
-
-// Runs the replay player: its exit status and all it printed.
-std::pair<int, std::string> runTool(const std::string& args) {
-    return runCommand(ZANDOK_REPLAY_EXE " " + args + " 2>&1");
-}
-
-}  // namespace
-
 // The reports themselves are kept with the recordings in tests/golden.
 TEST_F(ShellTest, ReplayPlayerRecordsOverTheFileItPlaysOrFails) {
     const std::string game = "INI1HINTCT 3decXdropdrop", path = temp("game.txt", game);
-    EXPECT_EQ(std::tuple(runTool(path + " --record " + path).first, readFile(path)),
+    EXPECT_EQ(std::tuple(runCommand(ZANDOK_REPLAY_EXE " " + path + " --record " + path).first,
+                         readFile(path)),
               std::tuple(0, game));
     const std::string fifo = tempPath("fifo");
     mkfifo(fifo.c_str(), 0600);  // with no writer: never waited on
@@ -93,7 +85,8 @@ TEST_F(ShellTest, ReplaysOfRandomLiveGamesReproduceThemExactly) {
             if (std::ftell(replayLog.file) != size)
                 size = std::ftell(replayLog.file), live = reportedState();
         }
-        const auto [status, out] = runTool(recPath + " --record " + again);
+        const auto [status, out] =
+            runCommand(ZANDOK_REPLAY_EXE " " + recPath + " --record " + again);
         // Each token takes a step, and the end one more unless the game was won.
         const long steps = size / 4 + (gameState.level < 6);
         EXPECT_EQ(
