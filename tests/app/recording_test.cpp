@@ -1,5 +1,5 @@
-// The recording file: names that cannot be opened, and a recording that
-// cannot be written at all.
+// The recording file: names that cannot be opened, another game's file, and
+// a recording that cannot be written at all.
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -12,9 +12,17 @@
 
 namespace fs = std::filesystem;
 
-TEST_F(ShellTest, RecordingNamesThatCannotBeOpenedFallBackToOutputTxt) {
+// Names that cannot be opened fall back to output.txt, but another game's
+// file (a game holds the lock of the file it records into) is never opened
+// nor emptied: start-up and key 0 leave it as it is and say why. With
+// output.txt a folder, start-up and a name that fails say that recording is
+// off, also after the new game the prompt starts.
+TEST_F(ShellTest, RecordingNamesThatCannotBeOpenedFallBackToOutputTxtButNotIntoAnotherGamesFile) {
     const fs::path here = fs::current_path(), dir = tempPath("cwd");
     fs::remove_all(dir), fs::create_directory(dir), fs::current_path(dir), mkfifo("fifo", 0600);
+    std::ofstream("other.txt") << "INI4";
+    const int other = open("other.txt", O_RDONLY);
+    ASSERT_TRUE(lockFile(other));
     // A FIFO with no reader and a device are never waited on or written.
     for (const std::string& name :
          {std::string(), std::string("no/such/folder"), std::string("."), std::string(5000, 'n'),
@@ -23,8 +31,18 @@ TEST_F(ShellTest, RecordingNamesThatCannotBeOpenedFallBackToOutputTxt) {
         recordWord(Word::Turn);
         EXPECT_EQ(readFile("output.txt"), "incM") << name.size();
     }
-    // With output.txt a folder, start-up and a name that fails say that
-    // recording is off, also after the new game the prompt starts.
+    const int mine = open("output.txt", O_RDONLY);  // as a second game would find it
+    EXPECT_FALSE(lockFile(mine));                   // the game holds its recording's lock
+    const std::string held = "Recording is off: another game is recording there";
+    press("0other.txt\r");
+    EXPECT_EQ(std::tuple(urgent(), replayLog.file, readFile("other.txt")),
+              std::tuple(held, nullptr, "INI4"));
+    std::ofstream("output.txt") << "INI3drop";
+    ASSERT_TRUE(lockFile(mine));
+    startRecording(), press("0no/such\r");
+    EXPECT_EQ(std::tuple(urgent(), replayLog.file, readFile("output.txt")),
+              std::tuple(held, nullptr, "INI3drop"));
+    close(other), close(mine);
     fs::remove("output.txt"), fs::create_directory("output.txt");
     const std::string off = "Recording is off: output.txt cannot be written";
     startRecording();
@@ -58,41 +76,13 @@ TEST_F(ShellTest, AFileSizeLimitStopsTheRecordingAtTheFirstWriteThatFailsAndPlay
     EXPECT_EQ(status, 0);  // ended normally, every check held
 }
 
-// A game holds the lock of the file it records into; another game's file:
-// start-up and key 0 leave it as it is and say why; a name that merely
-// fails still falls back.
-TEST_F(ShellTest, AFileAnotherGameRecordsIntoIsNeverOpenedNorEmptied) {
-    const fs::path here = fs::current_path(), dir = tempPath("cwd");
-    fs::remove_all(dir), fs::create_directory(dir), fs::current_path(dir);
-    const std::string held = "Recording is off: another game is recording there";
-    std::ofstream("output.txt") << "INI3drop", std::ofstream("other.txt") << "INI4";
-    const int other = open("other.txt", O_RDONLY);
-    ASSERT_TRUE(lockFile(other));
-    press("0other.txt\r");
-    EXPECT_EQ(std::tuple(urgent(), replayLog.file, readFile("other.txt")),
-              std::tuple(held, nullptr, "INI4"));
-    press("0no/such\r");
-    EXPECT_EQ(std::tuple(replayLog.file != nullptr, replayLog.path),
-              std::tuple(true, "output.txt"));
-    const int mine = open("output.txt", O_RDONLY);  // as a second game would find it
-    EXPECT_FALSE(lockFile(mine));                   // the game holds its recording's lock
-    closeRecording(), std::ofstream("output.txt") << "INI3drop";
-    ASSERT_TRUE(lockFile(mine));
-    startRecording(), press("0no/such\r");
-    EXPECT_EQ(std::tuple(urgent(), replayLog.file, readFile("output.txt")),
-              std::tuple(held, nullptr, "INI3drop"));
-    close(other), close(mine), fs::current_path(here);
-}
-
 // A read-only folder: the copy of a watched recording cannot be made
 // beside it. The recording is kept whole, and the line says so.
 TEST_F(ShellTest, WatchingTheRecordingInAReadOnlyFolderKeepsItWholeAndSaysSo) {
     const fs::path dir = tempPath("readonly");
     fs::remove_all(dir), fs::create_directory(dir);
     std::ofstream(dir / "output.txt");
-    if (geteuid() == 0) {
-        ASSERT_EQ(chown((dir / "output.txt").c_str(), 65534, 65534), 0);
-    }
+    ASSERT_TRUE(geteuid() != 0 || chown((dir / "output.txt").c_str(), 65534, 65534) == 0);
     fs::permissions(dir, fs::perms(0555));
     EXPECT_TRUE(asNobody([&] {
         fs::current_path(dir), startRecording(), press("dd");

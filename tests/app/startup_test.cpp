@@ -7,13 +7,19 @@
 
 namespace fs = std::filesystem;
 
-TEST_F(ShellTest, CommandLineSetsTheCameraAndTheLightFromNineNumbers) {
+TEST_F(ShellTest, ANewProgramsViewAndTheNineNumbersThatSetItsCameraAndLight) {
     using V = std::vector<float>;
+    const ViewSettings& v = viewSettings;
+    EXPECT_EQ(std::tuple(std::vector<int32_t>({v.orthogonal, v.gridlines, v.wireframe, v.navigating,
+                                               v.rotateX, v.rotateY, v.rotateZ, v.angleX, v.angleY,
+                                               v.angleZ}),
+                         v.zoom),
+              std::tuple(std::vector<int32_t>({1, 1, 0, 0, 0, 0, 0, 0, 0, 0}), 0.9f));
     // Arguments; then eye, centre, up and light as they come out.
     const std::pair<std::vector<const char*>, V> cases[] = {
         {{"3.5", "4", "5", "0", "0", "0", "0", "1", "0"},
          {3.5f, 4, 5, 0, 0, 0, 0, 1, 0, 3, 4, 5, 0}},
-        {{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"},  // ten: the defaults stay
+        {{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"},  // ten: a new program's stay
          {1, 1, 1, 0, 0, 0, 0, 1, 0, 1, 1, 1, 0}},
         {{"-2.7", "x", "1", "0", "7", "0", "0", "1", "9"},
          {-2.7f, 0, 1, 0, 7, 0, 0, 1, 9, -2, 0, 1, 0}},
@@ -26,15 +32,14 @@ TEST_F(ShellTest, CommandLineSetsTheCameraAndTheLightFromNineNumbers) {
         std::vector<char*> argv = {const_cast<char*>("zandok")};
         for (const char* a : args) argv.push_back(const_cast<char*>(a));
         applyCommandLine(static_cast<int>(argv.size()), argv.data());
-        const ViewSettings& v = viewSettings;
-        EXPECT_EQ(V(v.eye, v.eye + 3), V(want.begin(), want.begin() + 3)) << args[0];
-        EXPECT_EQ(V(v.centre, v.centre + 3), V(want.begin() + 3, want.begin() + 6)) << args[0];
-        EXPECT_EQ(V(v.up, v.up + 3), V(want.begin() + 6, want.begin() + 9)) << args[0];
-        EXPECT_EQ(V(v.light, v.light + 4), V(want.begin() + 9, want.end())) << args[0];
+        V camera;
+        for (const auto& [part, n] : {std::pair(v.eye, 3), {v.centre, 3}, {v.up, 3}, {v.light, 4}})
+            camera.insert(camera.end(), part, part + n);
+        EXPECT_EQ(camera, want) << argv.back();
     }
 }
 
-TEST_F(ShellTest, OptionsAreKnownOnlyInTheirOwnFormAndTheDataFolderIsMadeOnce) {
+TEST_F(ShellTest, OptionsAreKnownOnlyInTheirOwnForm) {
     using S = StartOptions;
     // Arguments; what they ask for, the data folder, and what is left.
     const std::tuple<std::vector<const char*>, S::Mode, bool, int> rows[] = {
@@ -54,33 +59,27 @@ TEST_F(ShellTest, OptionsAreKnownOnlyInTheirOwnFormAndTheDataFolderIsMadeOnce) {
                   std::tuple(mode, dataFolder, left, "zandok"))
             << args[0];
     }
-    const fs::path here = fs::current_path(), data = tempPath("data");
-    fs::remove_all(data), setenv("XDG_DATA_HOME", data.c_str(), 1);
-    EXPECT_TRUE(!enterDataFolder() && !enterDataFolder());
-    EXPECT_EQ(fs::current_path(), data / "zandok");
-    unsetenv("XDG_DATA_HOME"), fs::current_path(here);
 }
 
 // --data-dir with a data folder that cannot be used: the folder the game
 // was started from keeps its output.txt, even through key 0's fallback;
 // the line and standard error say why.
-TEST_F(ShellTest, ADataFolderThatCannotBeUsedLeavesTheStartFolderAlone) {
+TEST_F(ShellTest, ADataFolderThatCannotBeUsedLeavesTheStartFolderAloneAndAUsableOneIsMadeOnce) {
     const fs::path here = fs::current_path(), start = tempPath("start");
     fs::remove_all(start), fs::create_directories(start / "ro/zandok");
     fs::permissions(start / "ro/zandok", fs::perms(0555)), fs::current_path(start);
     std::ofstream("output.txt") << "INI1drop", std::ofstream("file") << "x";
     const std::string home = std::getenv("HOME"), s = start.string();
+    const std::string none = "there is no data folder (HOME is not set)",
+                      unnamed = "no data folder, as neither HOME nor XDG_DATA_HOME names one",
+                      made = "the data folder cannot be made", in = "the data folder " + s;
     // XDG_DATA_HOME and HOME ("-": unset); the line, and standard error.
-    const std::tuple<std::string, std::string, const char*, std::string> rows[] = {
-        {"-", "-", "there is no data folder (HOME is not set)",
-         "no data folder, as neither HOME nor XDG_DATA_HOME names one"},
-        {"relative", "", "there is no data folder (HOME is not set)",
-         "no data folder, as neither HOME nor XDG_DATA_HOME names one"},
-        {s + "/file", "/home/x", "the data folder cannot be made",
-         "the data folder " + s + "/file/zandok cannot be made (Not a directory)"},
-        {"-", s + "/file", "the data folder cannot be made",
-         "the data folder " + s + "/file/.local/share/zandok cannot be made (Not a directory)"},
-        {"/proc", "/home/x", "the data folder cannot be made",
+    const std::tuple<std::string, std::string, std::string, std::string> rows[] = {
+        {"-", "-", none, unnamed},
+        {"relative", "", none, unnamed},
+        {s + "/file", "/home/x", made, in + "/file/zandok cannot be made (Not a directory)"},
+        {"-", s + "/file", made, in + "/file/.local/share/zandok cannot be made (Not a directory)"},
+        {"/proc", "/home/x", made,
          "the data folder /proc/zandok cannot be made (No such file or directory)"},
     };
     for (const auto& [dataHome, userHome, line, error] : rows) {
@@ -93,10 +92,10 @@ TEST_F(ShellTest, ADataFolderThatCannotBeUsedLeavesTheStartFolderAlone) {
         startRecording();
         const std::string startUp = urgent();
         press("0\r");  // the empty name, which would fall back to output.txt
-        EXPECT_EQ(std::tuple(said, startUp, urgent(), fs::current_path(), readFile("output.txt")),
-                  std::tuple("zandok: " + error + "; recording is off\n",
-                             "Recording is off: " + std::string(line),
-                             "Recording is off: " + std::string(line), start, "INI1drop"))
+        EXPECT_EQ(
+            std::tuple(said, startUp, urgent(), fs::current_path(), readFile("output.txt")),
+            std::tuple("zandok: " + error + "; recording is off\n", "Recording is off: " + line,
+                       "Recording is off: " + line, start, "INI1drop"))
             << error;
     }
     setenv("XDG_DATA_HOME", (s + "/ro").c_str(), 1);  // a folder nobody may write
@@ -104,17 +103,9 @@ TEST_F(ShellTest, ADataFolderThatCannotBeUsedLeavesTheStartFolderAlone) {
         const char* why = enterDataFolder();
         return why && std::string(why) == "Recording is off: the data folder cannot be written";
     }));
+    setenv("XDG_DATA_HOME", (s + "/data").c_str(), 1);  // a usable one is made once
+    EXPECT_TRUE(!enterDataFolder() && !enterDataFolder());
+    EXPECT_EQ(fs::current_path(), start / "data/zandok");
     refuseDefaultRecording(nullptr), setenv("HOME", home.c_str(), 1), unsetenv("XDG_DATA_HOME");
     fs::current_path(here);
-}
-
-TEST_F(ShellTest, ANewProgramStartsWithItsDefaultView) {
-    const ViewSettings& v = viewSettings;
-    using V = std::vector<float>;
-    EXPECT_EQ(std::vector<int32_t>({v.orthogonal, v.gridlines, v.wireframe, v.navigating, v.rotateX,
-                                    v.rotateY, v.rotateZ, v.angleX, v.angleY, v.angleZ}),
-              std::vector<int32_t>({1, 1, 0, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(V({v.zoom, v.light[0], v.light[1], v.light[2], v.light[3], v.eye[0], v.eye[1],
-                 v.eye[2], v.centre[0], v.centre[1], v.centre[2], v.up[0], v.up[1], v.up[2]}),
-              V({0.9f, 1, 1, 1, 0, 1, 1, 1, 0, 0, 0, 0, 1, 0}));
 }

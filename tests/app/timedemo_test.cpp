@@ -6,8 +6,7 @@
 
 TEST_F(WindowTest, TimedemoPlaysAGameThroughSilentlyUnrecordedAndPrintsItsFrameRate) {
     run("rm -rf " + dir + "; mkdir " + dir);
-    const std::string game = "INI1" + times("decXincX", 40, "");  // and 80 moves
-    std::ofstream(dir + "/game.txt") << game;
+    std::ofstream(dir + "/game.txt") << "INI1" + times("decXincX", 40, "");  // and 80 moves
     const std::string timedemo = "cd " + dir +
                                  " && SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=audio.raw "
                                  "" ZANDOK_GAME_EXE " --timedemo ";

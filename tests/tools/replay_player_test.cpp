@@ -17,19 +17,11 @@
 #error "ZANDOK_REPLAY_EXE must name the built zandok-replay"
 #endif
 
-namespace {
-
-// Runs the replay player: its exit status and all it printed.
-std::pair<int, std::string> runTool(const std::string& args) {
-    return runCommand(ZANDOK_REPLAY_EXE " " + args + " 2>&1");
-}
-
-}  // namespace
-
 // The reports themselves are kept with the recordings in tests/golden.
 TEST_F(ShellTest, ReplayPlayerRecordsOverTheFileItPlaysOrFails) {
     const std::string game = "INI1HINTCT 3decXdropdrop", path = temp("game.txt", game);
-    EXPECT_EQ(std::tuple(runTool(path + " --record " + path).first, readFile(path)),
+    EXPECT_EQ(std::tuple(runCommand(ZANDOK_REPLAY_EXE " " + path + " --record " + path).first,
+                         readFile(path)),
               std::tuple(0, game));
     const std::string fifo = tempPath("fifo");
     mkfifo(fifo.c_str(), 0600);  // with no writer: never waited on
@@ -52,26 +44,24 @@ TEST_F(ShellTest, ReplayPlayerRecordsOverTheFileItPlaysOrFails) {
         EXPECT_EQ(runCommand(user + ZANDOK_REPLAY_EXE " " + file + " 2>&1"),
                   std::pair(1, "zandok-replay: " + file + " cannot be read: " + reason + "\n"));
     // Nothing written where it cannot be, past a file-size limit (ulimit
-    // sets it for the player, in 512-byte blocks): status 4. The limit
+    // sets it for the player, in 512-byte blocks), nor into the file another
+    // game records into (this one holds its lock): status 4. The limit
     // keeps whole words.
     const std::string limited = "ulimit -f 1; exec ", cut = tempPath("cut.txt");
     const std::string longGame = temp("long.txt", "INI1" + times("decXincX", 200, ""));
+    const int held = open(path.c_str(), O_RDONLY);
+    ASSERT_TRUE(lockFile(held));
     const std::pair<std::string, std::string> unwritten[] = {
         {path + " --record /proc/x", "/proc/x cannot be recorded into: no such file"},
         {path + " >/dev/full", "the report cannot be written"},
-        {longGame + " --record " + cut + " >/dev/null", "the recording cannot be written"}};
+        {longGame + " --record " + cut + " >/dev/null", "the recording cannot be written"},
+        {longGame + " --record " + path,
+         path + " cannot be recorded into: another game is recording there"}};
     for (const auto& [where, reason] : unwritten)
         EXPECT_EQ(runCommand("sh -c '" + limited + ZANDOK_REPLAY_EXE " " + where + "' 2>&1"),
                   std::pair(4, "zandok-replay: " + reason + "\n"));
-    EXPECT_EQ(readFile(cut), "INI1" + times("decXincX", 63, "") + "decX");
-    // The file another game records into (this one holds its lock) is left
-    // as it is.
-    const int held = open(path.c_str(), O_RDONLY);
-    ASSERT_TRUE(lockFile(held));
-    EXPECT_EQ(runTool(longGame + " --record " + path),
-              std::pair(4, "zandok-replay: " + path +
-                               " cannot be recorded into: another game is recording there\n"));
-    EXPECT_EQ(readFile(path), game);
+    EXPECT_EQ(std::tuple(readFile(cut), readFile(path)),
+              std::tuple("INI1" + times("decXincX", 63, "") + "decX", game));
     close(held);
 }
 
@@ -95,7 +85,8 @@ TEST_F(ShellTest, ReplaysOfRandomLiveGamesReproduceThemExactly) {
             if (std::ftell(replayLog.file) != size)
                 size = std::ftell(replayLog.file), live = reportedState();
         }
-        const auto [status, out] = runTool(recPath + " --record " + again);
+        const auto [status, out] =
+            runCommand(ZANDOK_REPLAY_EXE " " + recPath + " --record " + again);
         // Each token takes a step, and the end one more unless the game was won.
         const long steps = size / 4 + (gameState.level < 6);
         EXPECT_EQ(
