@@ -89,7 +89,8 @@ TEST(SoundPlayer, UnderTheDiskDriverTheLastCueWantedAndEachCuePlaysOnceWholeCutt
     EXPECT_EQ(d.sampleBits, 16);  // signed: silence is zero
     for (const CueRule& cue : cueRules) {
         const SoundClip* clip = findSoundClip(cue.id);
-        ASSERT_NE(clip, nullptr) << cue.id;
+        EXPECT_NE(clip, nullptr) << cue.id;  // no ASSERT: the reader must still be joined
+        if (!clip) continue;
         const double seconds = double(le(clip->bytes + 40, 4)) / le(clip->bytes + 28, 4);
         EXPECT_NEAR(converted(cue.id).size() * 8.0 / d.sampleBits / d.channels / d.rate, seconds,
                     0.01)
